@@ -1,0 +1,64 @@
+// The platform below the framework: the clock, the screen, native top-level
+// windows, input events and message boxes. Two implementations exist: the
+// headless backend (virtual clock, injected input; tests and tools) and the
+// SDL2 backend (the real window).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/base/Types.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Region.h"
+#include "framework/messages/Messages.h"
+
+class TBackend {
+ public:
+  virtual ~TBackend() = default;
+  virtual const char* Name() const = 0;
+
+  // Milliseconds since an arbitrary start; never goes back.
+  virtual uint64_t NowMs() = 0;
+  // Blocks the thread for `ms` without processing messages.
+  virtual void Sleep(uint32_t ms) = 0;
+
+  virtual TSize ScreenSize() = 0;
+  // The part of the screen that windows may fill (the screen less task bars).
+  virtual TRect WorkArea() = 0;
+
+  // A native window for a top-level form, `bounds` in screen coordinates.
+  virtual void CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) = 0;
+  virtual void DestroyNativeWindow(HWND window) = 0;
+  virtual void SetNativeBounds(HWND window, const TRect& bounds) = 0;
+  virtual void SetNativeTitle(HWND window, const std::string& title) = 0;
+  // SW_HIDE, SW_SHOW, SW_MINIMIZE, SW_RESTORE ...
+  virtual void ShowNativeWindow(HWND window, int command) = 0;
+  // Puts the parts of `framebuffer` inside `dirty` (window coordinates) on screen.
+  virtual void Present(HWND window, const TBitmap& framebuffer, const TRegion& dirty) = 0;
+  // Keeps the mouse reporting to the application while a button is held outside its windows.
+  virtual void CaptureMouse(bool on) {}
+
+  // Moves pending native events into the framework's queue (through the
+  // input router). Never blocks.
+  virtual void PollEvents() = 0;
+  // Blocks until a native event is pending or `timeoutMs` has passed.
+  virtual void WaitEvents(uint32_t timeoutMs) = 0;
+
+  // Shows a modal message box and answers IDOK, IDYES ...
+  virtual int MessageBox(const std::string& caption, const std::string& text, unsigned flags) = 0;
+
+  virtual void SetClipboardText(const std::string& text) = 0;
+  virtual std::string ClipboardText() = 0;
+};
+
+// The process-wide backend. Tools and tests install the headless backend;
+// the program installs SDL2. Without an installed backend a headless one is
+// created on first use.
+TBackend* Backend();
+void SetBackend(std::unique_ptr<TBackend> backend);
+
+// The clock of the framework, read from the backend.
+uint32_t GetTickCount();
+uint64_t GetTickCount64();
+void Sleep(uint32_t ms);

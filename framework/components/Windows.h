@@ -1,0 +1,125 @@
+// The window services: handles, synchronous and queued messages, the paint
+// cycle, window regions, device contexts for windows, focus, capture and
+// timers. Everything runs on the one user-interface thread.
+//
+// Paint cycle: Invalidate adds to a window's update region. When the queue
+// holds nothing else, retrieving a message yields WM_NCPAINT for a
+// top-level window whose frame is stale, then WM_PAINT for the first window
+// (parents before children) with a non-empty update region, then WM_TIMER
+// for a due timer. A window's device context is clipped to its visible
+// region: its rectangle within every ancestor, less its visible children and
+// the siblings above it (and above its ancestors), each taken with its window
+// region, intersected with its own window region.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "framework/graphics/Gdi.h"
+#include "framework/messages/Messages.h"
+
+class TWinControl;
+class TBitmap;
+
+struct TMsg {
+  HWND hwnd = 0;
+  uint32_t message = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  std::string text;  // raw text input only
+};
+
+// --- handles ---
+TWinControl* FindControl(HWND window);
+bool IsWindow(HWND window);
+HWND AllocateWindowHandle(TWinControl* control);
+void ReleaseWindowHandle(HWND window);
+HWND GetParentWindow(HWND window);
+// The top-level window that holds `window`.
+TWinControl* TopLevelOf(const TWinControl* control);
+
+// --- messages ---
+// Calls the window's WindowProc now and answers its Result. An exception
+// escaping the handler is shown by the application, as for any message the
+// loop dispatches; the answer is then 0. Unknown windows answer 0.
+LRESULT SendMessage(HWND window, uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
+bool PostMessage(HWND window, uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
+void PostQuitMessage(int exitCode);
+void PostRawInput(TMsg msg);
+// Takes the next message: queued messages first, then pending frame and
+// client paints, then due timers. Answers false when there is none.
+bool PeekMessage(TMsg& msg);
+// Dispatches a message taken from the queue (raw input is routed first).
+void DispatchMessage(const TMsg& msg);
+bool HasQueuedMessages();
+void ClearMessageQueue();
+
+// --- window state ---
+uint32_t GetWindowLong(HWND window, int index);
+uint32_t SetWindowLong(HWND window, int index, uint32_t value);
+bool IsWindowVisible(HWND window);
+bool IsWindowEnabled(HWND window);
+// The window rectangle in screen coordinates.
+TRect GetWindowRect(HWND window);
+TRect GetClientRect(HWND window);
+
+// --- painting ---
+struct TPaintStruct {
+  HDC hdc = nullptr;
+  bool fErase = false;
+  TRect rcPaint;  // client coordinates
+};
+HDC BeginPaint(HWND window, TPaintStruct& ps);
+void EndPaint(HWND window, TPaintStruct& ps);
+// A DC on the window's client area (GetDC) or whole window (GetWindowDC),
+// clipped to what of it is visible; give it back with ReleaseDC.
+HDC GetDC(HWND window);
+HDC GetWindowDC(HWND window);
+void ReleaseDC(HWND window, HDC dc);
+bool InvalidateRect(HWND window, const TRect* rect, bool erase);
+bool InvalidateRgn(HWND window, const TRegion* rgn, bool erase);
+bool ValidateRect(HWND window, const TRect* rect);
+bool UpdateWindow(HWND window);
+bool RedrawWindow(HWND window, const TRect* rect, const TRegion* rgn, uint32_t flags);
+// Shapes the window (window coordinates; nullopt = plain rectangle).
+int SetWindowRgn(HWND window, std::optional<TRegion> rgn, bool redraw);
+// 0 = no region, SIMPLEREGION/COMPLEXREGION with `rgn` filled otherwise.
+int GetWindowRgn(HWND window, TRegion* rgn);
+// The region a DC of the window may draw into, in top-level window coordinates.
+TRegion VisibleRegion(const TWinControl* control, bool wholeWindow);
+// Paints every pending frame and client area now (tests and tools).
+void UpdateAllWindows();
+// Puts every top-level window's painted parts on screen.
+void PresentAll();
+// The framebuffer of a top-level window (whole window, frame included).
+TBitmap* WindowFramebuffer(HWND topLevel);
+
+// --- focus, capture, activation ---
+HWND GetFocus();
+HWND SetFocus(HWND window);
+HWND GetCapture();
+HWND SetCapture(HWND window);
+void ReleaseCapture();
+HWND GetActiveWindow();
+// Key state as the input router last saw it (negative when down).
+int16_t GetKeyState(int vk);
+
+// --- timers ---
+using TTimerProc = std::function<void()>;
+// A timer on a window (WM_TIMER with `id`) or, with a procedure, one that calls it.
+uintptr_t SetTimer(HWND window, uintptr_t id, uint32_t elapseMs, TTimerProc proc = {});
+bool KillTimer(HWND window, uintptr_t id);
+// The time of the next due timer, if any (for waiting).
+std::optional<uint64_t> NextTimerDue();
+
+// --- system metrics of the framework's plain window frame ---
+enum : int {
+  SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4,
+  SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXFIXEDFRAME = 7, SM_CYFIXEDFRAME = 8, SM_CYMENU = 15,
+  SM_CYVSCROLL = 20, SM_CXHSCROLL = 21, SM_CXSIZE = 30, SM_CYSIZE = 31, SM_CXFRAME = 32, SM_CYFRAME = 33,
+  SM_CXEDGE = 45, SM_CYEDGE = 46, SM_CYSMCAPTION = 51, SM_CXSMSIZE = 52, SM_CYSMSIZE = 53,
+  SM_CXDOUBLECLK = 36, SM_CYDOUBLECLK = 37,
+};
+int GetSystemMetrics(int index);
+uint32_t GetDoubleClickTime();

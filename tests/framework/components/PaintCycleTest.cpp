@@ -1,0 +1,118 @@
+#include "FrameworkFixture.h"
+#include "Probe.h"
+
+namespace {
+
+size_t IndexOf(const std::vector<std::string>& log, const std::string& name) {
+  return static_cast<size_t>(std::find(log.begin(), log.end(), name) - log.begin());
+}
+
+// A white 200 x 200 form; A (blue, 10..110) holds C (yellow, screen 20..40);
+// B (green, 60..140) was created after A, so it lies above A.
+class PaintCycleTest : public FrameworkFixture {
+ protected:
+  void SetUp() override {
+    FrameworkFixture::SetUp();
+    form = MakeForm(200, 200, clWhite);
+    a = new TProbe(form, form, "A", Bounds(10, 10, 100, 100), clBlue, &log);
+    c = new TProbe(form, a, "C", Bounds(10, 10, 20, 20), clYellow, &log);
+    b = new TProbe(form, form, "B", Bounds(60, 60, 80, 80), clLime, &log);
+    form->Show();
+    Pump();
+  }
+  TColor Fb(int x, int y) { return WindowFramebuffer(form->Handle())->Pixel(x, y); }
+
+  std::vector<std::string> log;
+  TForm* form = nullptr;
+  TProbe *a = nullptr, *b = nullptr, *c = nullptr;
+};
+
+TEST_F(PaintCycleTest, FirstPaintGoesParentsFirstAndStacksSiblings) {
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_LT(IndexOf(log, "A"), IndexOf(log, "C"));
+  EXPECT_EQ(ScreenPixel(form, 5, 5), clWhite) << "form background";
+  EXPECT_EQ(ScreenPixel(form, 15, 15), clBlue);
+  EXPECT_EQ(ScreenPixel(form, 25, 25), clYellow) << "child over its parent";
+  EXPECT_EQ(ScreenPixel(form, 80, 80), clLime) << "the later sibling is on top";
+  EXPECT_EQ(ScreenPixel(form, 139, 139), clLime);
+  EXPECT_EQ(ScreenPixel(form, 150, 150), clWhite);
+}
+
+TEST_F(PaintCycleTest, ParentPaintLeavesChildrenAndSiblingsAbove) {
+  log.clear();
+  a->fill = clRed;
+  a->Invalidate();
+  Pump();
+  EXPECT_EQ(log, std::vector<std::string>{"A"});
+  EXPECT_EQ(ScreenPixel(form, 15, 15), clRed);
+  EXPECT_EQ(ScreenPixel(form, 25, 25), clYellow) << "the child's pixels are clipped out of the parent's DC";
+  EXPECT_EQ(ScreenPixel(form, 80, 80), clLime) << "so are those of the sibling above";
+  EXPECT_EQ(ScreenPixel(form, 109, 50), clRed);
+}
+
+TEST_F(PaintCycleTest, WindowRegionClipsTheWindowAndLetsTheParentShowThrough) {
+  SetWindowRgn(b->Handle(), TRegion(TRect{0, 0, 20, 20}), true);
+  Pump();
+  EXPECT_EQ(ScreenPixel(form, 65, 65), clLime) << "inside the region";
+  EXPECT_EQ(ScreenPixel(form, 100, 100), clBlue) << "A shows where B's region leaves it";
+  EXPECT_EQ(ScreenPixel(form, 130, 130), clWhite) << "the form shows outside both";
+
+  b->fill = clFuchsia;
+  b->Invalidate();
+  Pump();
+  EXPECT_EQ(ScreenPixel(form, 79, 79), clFuchsia);
+  EXPECT_EQ(ScreenPixel(form, 81, 81), clBlue) << "B cannot paint outside its region";
+
+  SetWindowRgn(b->Handle(), std::nullopt, true);
+  Pump();
+  EXPECT_EQ(ScreenPixel(form, 130, 130), clFuchsia);
+}
+
+TEST_F(PaintCycleTest, FrozenWindowPaintsNothingUntilRedrawnAtOnce) {
+  SendMessage(form->Handle(), WM_SETREDRAW, 0);
+  a->fill = clBlack;
+  a->Invalidate();
+  Pump();
+  EXPECT_EQ(ScreenPixel(form, 15, 15), clBlue) << "no paint while drawing is frozen";
+
+  SendMessage(form->Handle(), WM_SETREDRAW, 1);
+  log.clear();
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_EQ(Fb(15, 15), clBlack) << "painted before RedrawWindow returned";
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_LT(IndexOf(log, "A"), IndexOf(log, "C"));
+}
+
+TEST_F(PaintCycleTest, GetDCOutsidePaintIsClippedToTheVisibleRegion) {
+  HDC dc = GetDC(a->Handle());
+  ASSERT_NE(dc, nullptr);
+  FillRect(dc, TRect{0, 0, 100, 100}, clGray);
+  ReleaseDC(a->Handle(), dc);
+  PresentAll();
+  EXPECT_EQ(ScreenPixel(form, 15, 15), clGray);
+  EXPECT_EQ(ScreenPixel(form, 25, 25), clYellow);
+  EXPECT_EQ(ScreenPixel(form, 80, 80), clLime);
+}
+
+TEST_F(PaintCycleTest, HidingAndMovingRepaintTheUncoveredParent) {
+  b->SetVisible(false);
+  Pump();
+  EXPECT_EQ(ScreenPixel(form, 80, 80), clBlue);
+  EXPECT_EQ(ScreenPixel(form, 130, 130), clWhite);
+  b->SetVisible(true);
+  b->SetLeft(100);
+  Pump();
+  EXPECT_EQ(ScreenPixel(form, 70, 70), clBlue) << "old place shows A again";
+  EXPECT_EQ(ScreenPixel(form, 170, 70), clLime);
+}
+
+TEST_F(PaintCycleTest, PrintDrawsTheWindowAndItsChildrenIntoAnyDC) {
+  TBitmap bmp(100, 100);
+  bmp.Fill(clBlack);
+  TDeviceContext dc(&bmp);
+  SendMessage(a->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(&dc), PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+  EXPECT_EQ(bmp.Pixel(5, 5), clBlue);
+  EXPECT_EQ(bmp.Pixel(15, 15), clYellow);
+}
+
+}  // namespace
