@@ -1,0 +1,61 @@
+// The window-description reader. A description is text:
+//
+//   object Form1: TForm1
+//     Left = 188
+//     Caption = 'Сортарий'
+//     Font.Height = -11
+//     BorderIcons = [biSystemMenu, biMinimize]
+//     OnCreate = FormCreate
+//     object sPanel1: TsPanel
+//       Items.Strings = (
+//         'возрастанию'
+//         'убыванию')
+//     end
+//   end
+//
+// Values: integers (decimal or $hex), reals, single-quoted UTF-8 strings
+// ('' is a quote; #NNN is a character by code; parts joined with +),
+// identifiers, sets [a, b], string lists ( 'a' 'b' ), collections
+// < item ... end item ... end > and binary blocks { hex digits }.
+//
+// Reading creates the components in stored order with the root form as
+// owner and the enclosing control as parent, marks them loading and reading
+// while their properties are set, then runs Loaded on every component in
+// creation order. Errors throw EReadError with the line number.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/components/Component.h"
+#include "framework/streaming/ClassRegistry.h"
+
+class TReader {
+ public:
+  // `sourceName` names the description in error messages.
+  TReader(std::string text, std::string sourceName);
+
+  // Reads the description into an existing root (the form under construction).
+  void ReadRootComponent(TComponent* root);
+
+  TComponent* Root() const { return root_; }
+  const std::string& SourceName() const { return sourceName_; }
+  // The component whose properties are being read.
+  TComponent* Current() const { return current_; }
+  // Throws EReadError "<source> line N: message".
+  [[noreturn]] void Error(int line, const std::string& message) const;
+  // Binds an event property value (a method name of the root) to a handler.
+  TNotifyEvent BindMethod(const TPropValue& value) const;
+
+ private:
+  std::string text_;
+  std::string sourceName_;
+  TComponent* root_ = nullptr;
+  TComponent* current_ = nullptr;
+
+  friend class TReaderImpl;
+};
+
+// Reads the compiled-in description named `resourceName` into `root`
+// (EResNotFound when there is none).
+void ReadComponentResource(TComponent* root, const std::string& resourceName);
