@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,9 @@ long long Trunc(double value);
 // RandSeed sets the seed (for tests and the --seed option).
 void Randomize();
 void SetRandSeed(uint32_t seed);
+// Makes Randomize use a fixed seed instead of the clock (tools that must
+// repeat a run); nullopt gives the clock back.
+void SetRandomizeSeed(std::optional<uint32_t> seed);
 uint32_t RandSeed();
 // A uniform integer 0 <= r < range (0 for range <= 0).
 int Random(int range);

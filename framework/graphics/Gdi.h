@@ -150,17 +150,27 @@ void SetPen(HDC dc, TColor color, int width = 1, TPenStyle style = TPenStyle::ps
 void SetBrush(HDC dc, TColor color, TBrushStyle style = TBrushStyle::bsSolid);
 bool MoveToEx(HDC dc, int x, int y, TPoint* old = nullptr);
 bool LineTo(HDC dc, int x, int y);  // excludes the end point
+// Lines through the points; the last point is left out, the pen position
+// is not used or changed.
 bool Polyline(HDC dc, const std::vector<TPoint>& points);
-bool Rectangle(HDC dc, int left, int top, int right, int bottom);  // pen outline, brush inside
+// The pen's outline lies inside the rectangle, the brush fills the rest;
+// with a clear pen the brush fills the whole rectangle.
+bool Rectangle(HDC dc, int left, int top, int right, int bottom);
+// The ellipse filling the rectangle: pixels whose centres lie inside it.
+// Dash styles draw its outline solid.
 bool Ellipse(HDC dc, int left, int top, int right, int bottom);
+// Filled by the even-odd rule, outlined through every corner.
 bool Polygon(HDC dc, const std::vector<TPoint>& points);
 
 // --- block transfers ---
 bool BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, uint32_t rop);
-// Nearest-neighbour stretching; negative sizes mirror.
+// Nearest-neighbour stretching. Each rectangle is its two corners (x, y) and
+// (x + width, y + height), so a negative size covers the pixels before x;
+// opposite signs of the two sizes mirror along that axis.
 bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, uint32_t rop);
-// Copies leaving out source pixels of `transparent` colour.
+// Copies (stretching like StretchBlt) leaving out source pixels of
+// `transparent` colour.
 bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                     int srcHeight, TColor transparent);
 // Copies a bitmap's rectangle without a source DC.

@@ -1,0 +1,30 @@
+// A PNG picture: decoded once into a 24-bit bitmap (alpha composed over
+// white), drawn and saved from that bitmap.
+#pragma once
+
+#include <memory>
+
+#include "framework/graphics/Bitmap.h"
+
+class TPngImage : public TGraphic {
+ public:
+  TPngImage() = default;
+
+  int Width() const override { return bitmap_.Width(); }
+  int Height() const override { return bitmap_.Height(); }
+  // Reads one PNG file from the current position and leaves the stream just
+  // after its IEND chunk.
+  void LoadFromStream(TStream& stream) override;
+  void SaveToStream(TStream& stream) const override;
+  void Draw(TCanvas& canvas, const TRect& dest) const override;
+  std::unique_ptr<TGraphic> Clone() const override;
+
+  void Assign(const TBitmap& source) { bitmap_.Assign(source); }
+  const TBitmap& Bitmap() const { return bitmap_; }
+
+ private:
+  TBitmap bitmap_;
+};
+
+// Whether the bytes start with the PNG signature.
+bool IsPngSignature(const uint8_t* data, size_t size);
