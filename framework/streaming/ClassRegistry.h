@@ -35,7 +35,10 @@ struct TPropValue {
   std::vector<Item> collection;
   int line = 0;  // where the value starts, for error messages
 
-  // Conversions that throw EReadError("... line N ...") on a kind mismatch.
+  // Conversions that throw EReadError("line N: ...") on a kind mismatch; the
+  // reader puts the description's name in front.
+  // 32-bit integers; values from 2^31 to 2^32-1 are taken as bit patterns,
+  // so colours written in hex ($80000005) read as the TColor they denote.
   int AsInt() const;
   int64_t AsInt64() const;
   double AsReal() const;  // integers are accepted
@@ -51,7 +54,8 @@ class TReader;
 using TPropertySetter = std::function<void(TPersistent* object, const TPropValue& value, TReader& reader)>;
 // Answers the sub-object that a dotted property name continues into.
 using TSubObjectGetter = std::function<TPersistent*(TPersistent* object)>;
-// Creates a component with the given owner.
+// Creates a component with the given owner (through TComponent::Create, so
+// that AfterConstruction runs).
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
 // Binds a published method of a form to an event: answers the callable that
 // calls `method` on `form`.
@@ -90,9 +94,12 @@ class TClassRegistry {
   const TFieldSetter* FindField(const std::string& formClass, const std::string& field) const;
   const TDynamicSetter* FindDynamic(const std::string& className) const;
   std::string ParentOf(const std::string& className) const;
+  // Whether `ancestor` is `className` or one of its registered parents.
+  bool InheritsFrom(const std::string& className, const std::string& ancestor) const;
 
  private:
   struct ClassInfo {
+    bool Registered = false;  // RegisterClass ran (properties may come first)
     std::string Parent;
     TComponentFactory Factory;
     std::map<std::string, TPropertyInfo> Properties;
@@ -101,9 +108,14 @@ class TClassRegistry {
     TDynamicSetter Dynamic;
   };
   const ClassInfo* Find(const std::string& name) const;
+  // Names are matched ignoring ASCII case, as descriptions are: keys are
+  // lower-cased.
   std::map<std::string, ClassInfo> classes_;
 };
 
 // Registration of every class of the framework and of the programs built on
 // it runs once, at start-up; a unit that adds classes adds its function here.
+// Idempotent; also registers the plain controls (RegisterStdCtrlsClasses).
 void RegisterFrameworkClasses();
+// The plain controls of framework/stdctrls.
+void RegisterStdCtrlsClasses();

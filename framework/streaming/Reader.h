@@ -18,10 +18,20 @@
 // identifiers, sets [a, b], string lists ( 'a' 'b' ), collections
 // < item ... end item ... end > and binary blocks { hex digits }.
 //
+// Names, keywords and identifiers ignore ASCII case. "inherited" and
+// "inline" open an object like "object"; an object may lack a name
+// ("object TTimer"). Objects and collections nest at most 64 deep.
+//
 // Reading creates the components in stored order with the root form as
 // owner and the enclosing control as parent, marks them loading and reading
 // while their properties are set, then runs Loaded on every component in
-// creation order. Errors throw EReadError with the line number.
+// creation order (the root first). The root's class in the text must be its
+// own class or a registered ancestor. The form's OnCreate is not the
+// reader's business: the form runs DoCreate once the read is done.
+//
+// Errors throw EReadError "<source> line N: <what>"; a failed read leaves
+// the components made so far with their owner, none of them marked as
+// loading or reading, and Loaded not called.
 #pragma once
 
 #include <string>

@@ -1,0 +1,229 @@
+#include <filesystem>
+
+#include "AppFixture.h"
+#include "framework/base/SysUtils.h"
+
+namespace {
+
+struct Event {
+  uint64_t t;
+  char kind;  // 'c' colour change, 'p' paint
+  int cell;
+  TColor color;
+  bool operator==(const Event&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Event& e) {
+  return os << "{" << e.t << " " << e.kind << " cell " << e.cell << " #" << std::hex << ColorToRGB(e.color)
+            << std::dec << "}";
+}
+
+class AutoSortTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    for (int k = 1; k <= 10; ++k) {
+      TStaticText* cell = form->Cell(k);
+      auto previous = cell->WindowProc;
+      cell->WindowProc = [this, cell, k, previous](TMessage& m) {
+        previous(m);
+        if (m.Msg == CM_COLORCHANGED) events.push_back({GetTickCount64() - start, 'c', k, cell->Color()});
+        if (m.Msg == WM_PAINT) events.push_back({GetTickCount64() - start, 'p', k, cell->Color()});
+      };
+    }
+  }
+  // Shows the listing (which arms the sort) and puts a known row in place.
+  void Arm(std::array<uint8_t, 10> row) {
+    ClickControl(form->sBitBtn2);
+    form->ShowValues(row);
+    Pump();
+  }
+  // Clicks the sort button; answers how long the handler ran on the virtual clock.
+  uint64_t Sort() {
+    events.clear();
+    start = GetTickCount64();
+    ClickControl(form->sBitBtn4);
+    return GetTickCount64() - start;
+  }
+  std::vector<Event> Of(char kind, TColor color) const {
+    std::vector<Event> out;
+    for (const auto& e : events)
+      if (e.kind == kind && e.color == color) out.push_back(e);
+    return out;
+  }
+  // Schedules a click on a control to arrive `ms` into the next sort.
+  void ClickDuringSort(uint64_t ms, TControl* c) {
+    backend->Schedule(ms, [this, c] {
+      const TPoint o = c->ClientOrigin();
+      const TPoint p{o.X + c->Width() / 2 - form->Left(), o.Y + c->Height() / 2 - form->Top()};
+      backend->InjectMouseMove(form->Handle(), p);
+      backend->InjectMouseButton(form->Handle(), p, 0, true);
+      backend->InjectMouseButton(form->Handle(), p, 0, false);
+    });
+  }
+  int CountColor(TColor c) const {
+    int n = 0;
+    for (int k = 1; k <= 10; ++k) n += CellColor(k) == c;
+    return n;
+  }
+
+  std::vector<Event> events;
+  uint64_t start = 0;
+};
+
+TEST_F(AutoSortTest, SortedRowTakesTwentySevenSecondsAndTheYellowMarkShowsOneStepLate) {
+  Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  EXPECT_EQ(Sort(), 27000u) << "45 comparisons of 600 ms each";
+  EXPECT_TRUE(Of('c', clLime).empty()) << "no change of candidate in a sorted row";
+  // Cell 2 turns yellow at once, is drawn yellow at the pump after its own
+  // pause and drawn neutral again at the following pump.
+  const std::vector<Event> expectedStart = {
+      {0, 'c', 2, clYellow},  {600, 'p', 2, clYellow},  {600, 'c', 2, clBtnFace},
+      {600, 'c', 3, clYellow}, {1200, 'p', 2, clBtnFace}, {1200, 'p', 3, clYellow},
+  };
+  ASSERT_GE(events.size(), expectedStart.size());
+  EXPECT_EQ(std::vector<Event>(events.begin(), events.begin() + 6), expectedStart);
+  // Each position turns cyan in turn, after its comparisons.
+  const auto cyan = Of('c', clAqua);
+  ASSERT_EQ(cyan.size(), 10u);
+  uint64_t t = 0;
+  for (int i = 1; i <= 10; ++i) {
+    t += 600u * static_cast<uint64_t>(10 - i);
+    EXPECT_EQ(cyan[static_cast<size_t>(i - 1)], (Event{t, 'c', i, clAqua}));
+  }
+  EXPECT_EQ(CountColor(clAqua), 10);
+}
+
+TEST_F(AutoSortTest, EqualNumbersDoNotMoveTheCandidate) {
+  Arm({50, 20, 20, 10, 60, 70, 80, 90, 95, 98});
+  EXPECT_EQ(Sort(), 27000u + 2 * 600u) << "two changes of candidate, 0.6 s each";
+  const auto lime = Of('c', clLime);
+  ASSERT_EQ(lime.size(), 2u);
+  EXPECT_EQ(lime[0], (Event{900, 'c', 2, clLime})) << "the first 20 becomes the candidate";
+  EXPECT_EQ(lime[1].cell, 4) << "then 10; the second 20 is only compared";
+  const auto yellowCell3 = std::count_if(events.begin(), events.end(), [](const Event& e) {
+    return e.kind == 'c' && e.cell == 3 && e.color == clYellow;
+  });
+  EXPECT_GE(yellowCell3, 1);
+  // The green mark stays for its 300 ms pause and the next 600 ms comparison.
+  const auto painted = std::find(events.begin(), events.end(), Event{900, 'p', 2, clLime});
+  EXPECT_NE(painted, events.end());
+  EXPECT_NE(std::find(events.begin(), events.end(), Event{1800, 'p', 2, clBtnFace}), events.end());
+  EXPECT_EQ(Values(), (std::vector<int>{10, 20, 20, 50, 60, 70, 80, 90, 95, 98}));
+}
+
+TEST_F(AutoSortTest, DescendingRowSortedDescendingMarksNoCandidate) {
+  form->sRadioGroup->SetItemIndex(1);
+  Arm({98, 90, 80, 70, 60, 50, 40, 30, 20, 10});
+  EXPECT_EQ(Sort(), 27000u);
+  EXPECT_TRUE(Of('c', clLime).empty());
+  const auto cyan = Of('c', clAqua);
+  ASSERT_EQ(cyan.size(), 10u);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(cyan[static_cast<size_t>(i)].cell, i + 1) << "left to right";
+  EXPECT_EQ(Values(), (std::vector<int>{98, 90, 80, 70, 60, 50, 40, 30, 20, 10}));
+}
+
+TEST_F(AutoSortTest, ChangingTheOrderDuringTheFirstPassAddsADescendingPass) {
+  Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  backend->Schedule(1000, [this] {
+    TControl* item = form->sRadioGroup->Controls(1);
+    const TPoint o = item->ClientOrigin();
+    const TPoint p{o.X + item->Width() / 2 - form->Left(), o.Y + item->Height() / 2 - form->Top()};
+    backend->InjectMouseButton(form->Handle(), p, 0, true);
+    backend->InjectMouseButton(form->Handle(), p, 0, false);
+  });
+  const uint64_t took = Sort();
+  ASSERT_EQ(form->sRadioGroup->ItemIndex(), 1);
+  EXPECT_EQ(took, 2 * 27000u + 600u * Of('c', clLime).size());
+  EXPECT_FALSE(Of('c', clLime).empty());
+  EXPECT_EQ(Values(), (std::vector<int>{20, 19, 18, 17, 16, 15, 14, 13, 12, 11}));
+}
+
+TEST_F(AutoSortTest, FillDuringTheSortGivesTheRestOfThePassNewNumbers) {
+  Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  ClickDuringSort(7000, form->sBitBtn1);  // during position 2
+  Sort();
+  EXPECT_EQ(CellColor(1), clBtnFace) << "the fill cleared position 1, the pass had left it";
+  for (int k = 2; k <= 10; ++k) EXPECT_EQ(CellColor(k), clAqua);
+  auto v = Values();
+  EXPECT_TRUE(std::is_sorted(v.begin() + 1, v.end())) << "positions 2..10 were sorted from the new numbers";
+  for (int k = 1; k <= 10; ++k) EXPECT_EQ(CellText(k), std::to_string(form->Value(k)));
+}
+
+TEST_F(AutoSortTest, SecondSortDuringAPumpRunsToItsEndFirst) {
+  Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  ClickDuringSort(1000, form->sBitBtn4);
+  EXPECT_EQ(Sort(), 2 * 27000u) << "the nested sort, then the rest of the outer one";
+  EXPECT_EQ(CountColor(clAqua), 10);
+}
+
+TEST_F(AutoSortTest, HideDuringTheSortTurnsManualSortingBackOn) {
+  Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  ClickDuringSort(1000, form->sBitBtn3);
+  backend->Schedule(2000, [this] {
+    const TPoint o = form->Cell(9)->ClientOrigin();
+    const TPoint p{o.X + 5 - form->Left(), o.Y + 5 - form->Top()};
+    backend->InjectMouseButton(form->Handle(), p, 0, true);
+    backend->InjectMouseButton(form->Handle(), p, 0, false);
+  });
+  Sort();
+  EXPECT_FALSE(form->sBitBtn4->Enabled());
+  EXPECT_TRUE(form->IsManualMode()) << "the sort does not switch it off again";
+  EXPECT_EQ(form->ManualPosition(), 1) << "the cell click between steps was a manual step";
+}
+
+TEST_F(AutoSortTest, LastPositionIsOnlyExchangedWithItself) {
+  Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  Sort();
+  const auto yellow10 = std::count_if(events.begin(), events.end(), [](const Event& e) {
+    return e.kind == 'c' && e.cell == 10 && e.color == clYellow;
+  });
+  EXPECT_EQ(yellow10, 9) << "cell 10 is compared once for each of positions 1..9, never as position 10";
+  EXPECT_EQ(Of('c', clAqua).back(), (Event{27000, 'c', 10, clAqua}));
+}
+
+class ListingTest : public AppFixture {};
+
+TEST_F(ListingTest, MissingListingShowsTheErrorAndGoesOn) {
+  std::filesystem::remove("возрастание.txt");
+  const auto before = Values();
+  ClickControl(form->sBitBtn2);
+  ASSERT_EQ(backend->MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend->MessageBoxes()[0].Caption, "Сортарий");
+  EXPECT_EQ(backend->MessageBoxes()[0].Text, "Cannot open file возрастание.txt.");
+  EXPECT_NE(Values(), before) << "the row was refilled before the load failed";
+  EXPECT_FALSE(form->IsManualMode());
+  EXPECT_EQ(form->sText1->Text(), "");
+  EXPECT_FALSE(form->sBitBtn4->Enabled());
+  ClickControl(form->sBitBtn1);
+  EXPECT_EQ(backend->MessageBoxes().size(), 1u) << "the program goes on";
+}
+
+TEST_F(ListingTest, DescendingListingIsLoadedAndNotReloadedOnSelection) {
+  form->sRadioGroup->SetItemIndex(1);
+  ClickControl(form->sBitBtn2);
+  EXPECT_NE(form->sText1->Text().find("SortDescending"), std::string::npos);
+  form->sRadioGroup->SetItemIndex(0);
+  Pump();
+  EXPECT_NE(form->sText1->Text().find("SortDescending"), std::string::npos);
+}
+
+TEST_F(ListingTest, ListingStoredUnderItsCodePageName) {
+  std::filesystem::rename("возрастание.txt", Utf8ToCp1251("возрастание.txt"));
+  ClickControl(form->sBitBtn2);
+  EXPECT_TRUE(backend->MessageBoxes().empty());
+  EXPECT_NE(form->sText1->Text().find("SortAscending"), std::string::npos);
+  EXPECT_NE(form->sText1->Text().find("Сортировка выбором"), std::string::npos) << "code page 1251 in RTF";
+}
+
+TEST_F(ListingTest, HideEmptiesThePaneEvenAfterTyping) {
+  ClickControl(form->sBitBtn2);
+  ClickControl(form->sText1);
+  backend->InjectText("добавлено");
+  Pump();
+  EXPECT_NE(form->sText1->Text().find("добавлено"), std::string::npos);
+  ClickControl(form->sBitBtn3);
+  EXPECT_EQ(form->sText1->Text(), "");
+}
+
+}  // namespace

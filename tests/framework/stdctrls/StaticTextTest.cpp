@@ -1,0 +1,158 @@
+#include "StdCtrlsTestSupport.h"
+#include "framework/stdctrls/StdCtrls.h"
+
+namespace {
+
+// A 100 x 60 cell at (20, 20) of a white form, set up as the trainer's
+// number cells are: centred caption, no automatic sizing, thin border.
+class StaticTextTest : public ControlsFixture {
+ protected:
+  void SetUp() override {
+    ControlsFixture::SetUp();
+    MakeTestForm();
+    text = new TStaticText(form);
+    text->SetAutoSize(false);
+    text->SetBounds(20, 20, 100, 60);
+    text->SetAlignment(TAlignment::taCenter);
+    text->SetBorderStyle(TStaticBorderStyle::sbsSingle);
+    text->Font()->SetName("Arial");
+    text->Font()->SetHeight(-24);
+    text->SetCaption("12");
+    text->SetParent(form);
+    text->OnClick = [this](TComponent* sender) {
+      EXPECT_EQ(sender, text);
+      ++clicks;
+    };
+    ShowForm();
+  }
+
+  TStaticText* text = nullptr;
+  int clicks = 0;
+};
+
+TEST_F(StaticTextTest, ClickNeedsPressAndReleaseInsideWithTheLeftButton) {
+  struct Case {
+    const char* name;
+    TPoint press, release;
+    int button;
+    bool disabled;
+    int clicks;
+  };
+  const TPoint inside{60, 50}, inside2{25, 75}, outside{200, 150};
+  const Case cases[] = {
+      {"press and release inside", inside, inside, 0, false, 1},
+      {"release elsewhere inside", inside, inside2, 0, false, 1},
+      {"release outside", inside, outside, 0, false, 0},
+      {"press outside, release inside", outside, inside, 0, false, 0},
+      {"right button", inside, inside, 1, false, 0},
+      {"middle button", inside, inside, 2, false, 0},
+      {"disabled", inside, inside, 0, true, 0},
+  };
+  for (const Case& c : cases) {
+    clicks = 0;
+    text->SetEnabled(!c.disabled);
+    backend->Advance(1000);  // each case starts fresh, far from the last press
+    Press(c.press, c.button);
+    MoveTo(c.release);
+    Release(c.release, c.button);
+    EXPECT_EQ(clicks, c.clicks) << c.name;
+  }
+}
+
+TEST_F(StaticTextTest, FastRepeatedClicksAllCount) {
+  // Quick presses on the same spot must not turn into double clicks that
+  // swallow every second click: the trainer's cells are clicked fast.
+  for (int i = 0; i < 6; ++i) {
+    Press({60, 50});
+    Release({60, 50});
+    backend->Advance(30);
+  }
+  EXPECT_EQ(clicks, 6);
+}
+
+TEST_F(StaticTextTest, TakesNoFocus) {
+  const HWND before = GetFocus();
+  Press({60, 50});
+  Release({60, 50});
+  EXPECT_NE(GetFocus(), text->Handle());
+  EXPECT_EQ(GetFocus(), before);
+  EXPECT_FALSE(text->TabStop());
+}
+
+TEST_F(StaticTextTest, ColourChangeRepaints) {
+  // The cell's corner inside the border shows its colour.
+  EXPECT_EQ(PixelOf(text, 2, 2), ColorToRGB(clBtnFace));
+  text->SetColor(clYellow);
+  Pump();
+  EXPECT_EQ(PixelOf(text, 2, 2), clYellow);
+  EXPECT_EQ(PixelOf(text, 97, 57), clYellow);
+  text->SetColor(clAqua);
+  Pump();
+  EXPECT_EQ(PixelOf(text, 2, 2), clAqua);
+}
+
+TEST_F(StaticTextTest, BorderStyles) {
+  struct Case {
+    TStaticBorderStyle style;
+    TColor topLeft, bottomRight, inside;
+  };
+  const Case cases[] = {
+      {TStaticBorderStyle::sbsNone, clBtnFace, clBtnFace, clBtnFace},
+      {TStaticBorderStyle::sbsSingle, clWindowFrame, clWindowFrame, clBtnFace},
+      {TStaticBorderStyle::sbsSunken, clBtnShadow, clBtnHighlight, clBtnFace},
+  };
+  text->SetCaption("");
+  for (const Case& c : cases) {
+    text->SetBorderStyle(c.style);
+    Pump();
+    EXPECT_EQ(PixelOf(text, 0, 0), ColorToRGB(c.topLeft)) << static_cast<int>(c.style);
+    EXPECT_EQ(PixelOf(text, 99, 59), ColorToRGB(c.bottomRight)) << static_cast<int>(c.style);
+    EXPECT_EQ(PixelOf(text, 1, 1), ColorToRGB(c.inside)) << static_cast<int>(c.style);
+    EXPECT_EQ(text->BorderSize(), c.style == TStaticBorderStyle::sbsNone ? 0 : 1);
+  }
+}
+
+TEST_F(StaticTextTest, CaptionIsCentredAndTallTextIsClippedInsideTheBorder) {
+  const TRect inner = ScreenRect(text).Inflate(-1, -1);
+  const TRect ink = InkBox(inner, clBtnFace);
+  ASSERT_FALSE(ink.IsEmpty());
+  EXPECT_NEAR(ink.Left - inner.Left, inner.Right - ink.Right, 1) << "centred horizontally";
+
+  // Digits far taller than the cell, as on a wide screen.
+  text->Font()->SetHeight(200);
+  Pump();
+  const TRect cell = ScreenRect(text);
+  for (int x = cell.Left; x < cell.Right; ++x) {
+    EXPECT_EQ(Pixel(x, cell.Top), ColorToRGB(clWindowFrame)) << "top border at " << x;
+    EXPECT_EQ(Pixel(x, cell.Bottom - 1), ColorToRGB(clWindowFrame)) << "bottom border at " << x;
+    EXPECT_EQ(Pixel(x, cell.Bottom), clWhite) << "nothing below the cell at " << x;
+    EXPECT_EQ(Pixel(x, cell.Top - 1), clWhite) << "nothing above the cell at " << x;
+  }
+}
+
+TEST_F(StaticTextTest, AutoSizeFitsTheCaptionAndKeepsTheAlignedEdge) {
+  text->SetAutoSize(true);
+  const TSize ext = TextExtent(text->Font()->Spec(), "12");
+  EXPECT_EQ(text->Width(), ext.cx + 2);
+  EXPECT_EQ(text->Height(), ext.cy + 2);
+
+  text->SetAlignment(TAlignment::taRightJustify);
+  const int right = text->Left() + text->Width();
+  text->SetCaption("123456");
+  EXPECT_EQ(text->Left() + text->Width(), right);
+  EXPECT_EQ(text->Width(), TextExtent(text->Font()->Spec(), "123456").cx + 2);
+
+  text->SetAutoSize(false);
+  text->SetCaption("1");
+  EXPECT_EQ(text->Width(), TextExtent(text->Font()->Spec(), "123456").cx + 2) << "fixed size without AutoSize";
+}
+
+TEST_F(StaticTextTest, TransparentShowsTheParentBehindTheText) {
+  text->SetBorderStyle(TStaticBorderStyle::sbsNone);
+  text->SetTransparent(true);
+  Pump();
+  EXPECT_EQ(PixelOf(text, 1, 1), clWhite) << "the form's white instead of the cell colour";
+  EXPECT_FALSE(InkBox(ScreenRect(text), clWhite).IsEmpty()) << "the caption is still drawn";
+}
+
+}  // namespace

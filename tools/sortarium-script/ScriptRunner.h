@@ -1,0 +1,58 @@
+// Plays a script against the real program on the headless backend: input
+// commands, waits on the virtual clock, state dumps and snapshots.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class TForm1;
+class THeadlessBackend;
+class TControl;
+
+// A script line that cannot be carried out; the driver reports it and exits
+// with a non-zero code.
+class TScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TScriptRunner {
+ public:
+  TScriptRunner(TForm1* form, THeadlessBackend* backend, std::ostream& out);
+
+  // Follows every cell change and every cell repaint with one JSON line.
+  void EnableTrace();
+  // Runs one line; blank lines and comments do nothing.
+  void Execute(const std::string& line, int lineNumber);
+  void Run(std::istream& script);
+
+ private:
+  std::vector<std::string> Split(const std::string& line) const;
+  // Input commands inject into the queue; `pump` processes it at once.
+  bool ExecuteInput(const std::vector<std::string>& words, bool pump);
+  void Wait(uint64_t ms);
+  void Pump();
+
+  TControl* FindControl(const std::string& name) const;
+  // A point inside the visible part of the control, in window coordinates.
+  struct Point {
+    int X, Y;
+  };
+  Point CentreOf(TControl* control) const;
+  void MouseAt(Point p, int button, bool down);
+  void Key(const std::string& spec);
+
+  std::string Dump() const;
+  std::string DumpSkin(const std::string& section) const;
+  void Snapshot(const std::string& file) const;
+  void Trace(const std::string& json) const;
+
+  TForm1* form_;
+  THeadlessBackend* backend_;
+  std::ostream& out_;
+  bool trace_ = false;
+  int lineNumber_ = 0;
+};

@@ -1,0 +1,102 @@
+// sortarium-script: runs the program on the headless backend and plays a
+// script against it (tests, demonstrations, screenshots).
+//
+//   sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--trace] SCRIPT|-
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "ScriptRunner.h"
+#include "app/Startup.h"
+#include "app/Unit1.h"
+#include "framework/backend/HeadlessBackend.h"
+#include "framework/base/SysUtils.h"
+#include "framework/components/Application.h"
+
+namespace {
+
+int Usage(const char* message) {
+  std::fprintf(stderr, "sortarium-script: %s\n", message);
+  std::fprintf(stderr, "usage: sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--trace] SCRIPT|-\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TSize screen{1024, 768};
+  std::optional<uint32_t> seed;
+  std::string dir, scriptPath;
+  bool trace = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+    if (a == "--screen") {
+      int w = 0, h = 0;
+      const std::string v = next();
+      if (std::sscanf(v.c_str(), "%dx%d", &w, &h) != 2 || w < 100 || h < 100 || w > 8192 || h > 8192)
+        return Usage("--screen takes WIDTHxHEIGHT between 100 and 8192");
+      screen = {w, h};
+    } else if (a == "--seed") {
+      const std::string v = next();
+      try {
+        seed = static_cast<uint32_t>(std::stoul(v));
+      } catch (const std::exception&) {
+        return Usage("--seed takes a number");
+      }
+    } else if (a == "--dir") {
+      dir = next();
+      if (dir.empty()) return Usage("--dir takes a folder");
+    } else if (a == "--trace") {
+      trace = true;
+    } else if (scriptPath.empty() && (a == "-" || a[0] != '-')) {
+      scriptPath = a;
+    } else {
+      return Usage(("unknown option " + a).c_str());
+    }
+  }
+  if (scriptPath.empty()) return Usage("no script given");
+
+  std::ifstream file;
+  if (scriptPath != "-") {
+    file.open(scriptPath);
+    if (!file) return Usage(("cannot open script " + scriptPath).c_str());
+  }
+  if (!dir.empty() && chdir(dir.c_str()) != 0) return Usage(("cannot change to folder " + dir).c_str());
+
+  THeadlessBackend* backend = InstallHeadlessBackend(screen);
+  if (seed) SetRandomizeSeed(*seed);
+  StartUnits();
+  int exitCode = 0;
+  try {
+    TForm1* form = CreateMainWindow();
+    Application->ShowMainForm();
+    Application->ProcessMessages();
+    TScriptRunner runner(form, backend, std::cout);
+    if (trace) runner.EnableTrace();
+    std::istream& in = scriptPath == "-" ? std::cin : file;
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line)) {
+      ++n;
+      try {
+        runner.Execute(line, n);
+      } catch (const TScriptError& e) {
+        std::fprintf(stderr, "sortarium-script: line %d: %s\n", n, e.what());
+        exitCode = 1;
+        break;
+      }
+      if (Application->Terminated()) break;
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "sortarium-script: %s\n", e.what());
+    exitCode = 1;
+  }
+  std::cout.flush();
+  StopUnits();
+  return exitCode;
+}
