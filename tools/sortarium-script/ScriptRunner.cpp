@@ -245,15 +245,24 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
     if (w.size() < 3) throw TScriptError("usage: at MS COMMAND");
     const int ms = std::max(0, ParseInt(w[1], "milliseconds"));
     std::vector<std::string> rest(w.begin() + 2, w.end());
-    static const char* kInput[] = {"click", "rclick", "click-at", "down", "up", "move", "move-at", "key", "type", "select"};
-    if (std::find(std::begin(kInput), std::end(kInput), rest[0]) == std::end(kInput))
-      throw TScriptError("'at' takes an input command, not '" + rest[0] + "'");
+    static const char* kDeferred[] = {"click", "rclick", "click-at", "down",     "up",  "move",
+                                      "move-at", "key",  "type",     "select", "dump", "snapshot"};
+    if (std::find(std::begin(kDeferred), std::end(kDeferred), rest[0]) == std::end(kDeferred))
+      throw TScriptError("'at' takes an input command, dump or snapshot, not '" + rest[0] + "'");
     // Names are checked now, so a mistake is reported at its own line.
-    if (rest.size() > 1 && rest[0] != "key" && rest[0] != "type" && rest[0] != "click-at" && rest[0] != "move-at")
+    static const char* kNamed[] = {"click", "rclick", "down", "up", "move", "select"};
+    if (rest.size() > 1 && std::find(std::begin(kNamed), std::end(kNamed), rest[0]) != std::end(kNamed))
       FindControl(rest[1]);
     backend_->Schedule(static_cast<uint64_t>(ms), [this, rest] {
       try {
-        ExecuteInput(rest, false);
+        // Inside a pump: input only joins the queue; a dump or snapshot shows
+        // the moment it runs.
+        if (rest[0] == "dump")
+          out_ << Dump() << "\n";
+        else if (rest[0] == "snapshot")
+          Snapshot(rest.size() > 1 ? rest[1] : "");
+        else
+          ExecuteInput(rest, false);
       } catch (const TScriptError& e) {
         out_ << "{\"error\":" << TJson::Quote(e.what()) << "}\n";
       }
@@ -328,8 +337,10 @@ std::string TScriptRunner::DumpSkin(const std::string&) const {
 void TScriptRunner::Snapshot(const std::string& file) const {
   const auto* w = backend_->FindWindow(form_->Handle());
   if (!w) throw TScriptError("the window is not on screen");
+  std::string path = file;
+  if (!path.empty() && path[0] != '/' && !outputFolder_.empty()) path = outputFolder_ + "/" + path;
   try {
-    SavePng(w->Screen, file);
+    SavePng(w->Screen, path);
   } catch (const std::exception& e) {
     throw TScriptError(std::string("cannot write ") + file + ": " + e.what());
   }

@@ -23,6 +23,9 @@ class TScriptRunner {
  public:
   TScriptRunner(TForm1* form, THeadlessBackend* backend, std::ostream& out);
 
+  // Relative snapshot names are taken from this folder (where the driver
+  // was started), not from the listing folder it runs in.
+  void SetOutputFolder(const std::string& folder) { outputFolder_ = folder; }
   // Follows every cell change and every cell repaint with one JSON line.
   void EnableTrace();
   // Runs one line; blank lines and comments do nothing.
@@ -55,4 +58,5 @@ class TScriptRunner {
   std::ostream& out_;
   bool trace_ = false;
   int lineNumber_ = 0;
+  std::string outputFolder_;
 };

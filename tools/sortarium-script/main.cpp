@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
     file.open(scriptPath);
     if (!file) return Usage(("cannot open script " + scriptPath).c_str());
   }
+  char startFolder[4096] = {};
+  if (!getcwd(startFolder, sizeof startFolder)) startFolder[0] = 0;
   if (!dir.empty() && chdir(dir.c_str()) != 0) return Usage(("cannot change to folder " + dir).c_str());
 
   THeadlessBackend* backend = InstallHeadlessBackend(screen);
@@ -77,6 +79,7 @@ int main(int argc, char** argv) {
     Application->ShowMainForm();
     Application->ProcessMessages();
     TScriptRunner runner(form, backend, std::cout);
+    runner.SetOutputFolder(startFolder);
     if (trace) runner.EnableTrace();
     std::istream& in = scriptPath == "-" ? std::cin : file;
     std::string line;

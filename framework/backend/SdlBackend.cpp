@@ -1,0 +1,659 @@
+#include "framework/backend/SdlBackend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "framework/base/Exceptions.h"
+#include "framework/components/Forms.h"
+#include "framework/components/Input.h"
+#include "framework/components/Windows.h"
+
+namespace {
+
+// An idle loop still wakes this often, so nothing waits on a lost wake-up.
+constexpr uint32_t kMaxWaitMs = 250;
+// A wheel notch, as WM_MOUSEWHEEL counts it.
+constexpr int kWheelDelta = 120;
+// More dirty rectangles than this are uploaded as their bounding box: one
+// lock and one transfer beat many small ones, and the extra pixels are
+// copies of what the texture already holds.
+constexpr size_t kMaxDirtyRects = 16;
+// How long a size this program asked for may still come back from the
+// window system as a late report.
+constexpr uint64_t kRequestedSizeLifetimeMs = 1000;
+constexpr size_t kMaxRequestedSizes = 16;
+
+// Virtual keys the message header leaves out.
+enum : int {
+  kVkSnapshot = 0x2C, kVkLWin = 0x5B, kVkRWin = 0x5C, kVkApps = 0x5D, kVkNumpad0 = 0x60,
+  kVkMultiply = 0x6A, kVkAdd = 0x6B, kVkSubtract = 0x6D, kVkDecimal = 0x6E, kVkDivide = 0x6F,
+  kVkF13 = 0x7C, kVkNumLock = 0x90, kVkScroll = 0x91,
+  kVkOemSemicolon = 0xBA, kVkOemPlus = 0xBB, kVkOemComma = 0xBC, kVkOemMinus = 0xBD, kVkOemPeriod = 0xBE,
+  kVkOemSlash = 0xBF, kVkOemTilde = 0xC0, kVkOemOpenBracket = 0xDB, kVkOemBackslash = 0xDC,
+  kVkOemCloseBracket = 0xDD, kVkOemQuote = 0xDE,
+};
+
+bool EnvironmentHas(const char* name) {
+  const char* value = SDL_getenv(name);
+  return value && *value;
+}
+
+HWND HandleFromData(void* data) { return static_cast<HWND>(reinterpret_cast<uintptr_t>(data)); }
+
+// Runs inside SDL's event pumping: it may ask the form, but must never pump
+// events itself, and nothing may unwind through SDL's C frames.
+SDL_HitTestResult SDLCALL HitTestCallback(SDL_Window*, const SDL_Point* area, void* data) {
+  try {
+    return static_cast<SDL_HitTestResult>(SdlHitTestAt(HandleFromData(data), {area->x, area->y}));
+  } catch (...) {
+    return SDL_HITTEST_NORMAL;
+  }
+}
+
+// The virtual key a key has by its place on the keyboard.
+int VirtualKeyFromScancode(int scancode) {
+  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) return 'A' + (scancode - SDL_SCANCODE_A);
+  if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) return '1' + (scancode - SDL_SCANCODE_1);
+  switch (scancode) {
+    case SDL_SCANCODE_0: return '0';
+    case SDL_SCANCODE_MINUS: return kVkOemMinus;
+    case SDL_SCANCODE_EQUALS: return kVkOemPlus;
+    case SDL_SCANCODE_LEFTBRACKET: return kVkOemOpenBracket;
+    case SDL_SCANCODE_RIGHTBRACKET: return kVkOemCloseBracket;
+    case SDL_SCANCODE_BACKSLASH: return kVkOemBackslash;
+    case SDL_SCANCODE_SEMICOLON: return kVkOemSemicolon;
+    case SDL_SCANCODE_APOSTROPHE: return kVkOemQuote;
+    case SDL_SCANCODE_GRAVE: return kVkOemTilde;
+    case SDL_SCANCODE_COMMA: return kVkOemComma;
+    case SDL_SCANCODE_PERIOD: return kVkOemPeriod;
+    case SDL_SCANCODE_SLASH: return kVkOemSlash;
+    default: return 0;
+  }
+}
+
+Uint32 MessageBoxKind(unsigned flags) {
+  switch (flags & 0xF0) {
+    case MB_ICONERROR: return SDL_MESSAGEBOX_ERROR;
+    case MB_ICONWARNING: return SDL_MESSAGEBOX_WARNING;
+    default: return SDL_MESSAGEBOX_INFORMATION;
+  }
+}
+
+}  // namespace
+
+// --- pure helpers ---
+
+int SdlKeyToVirtualKey(int32_t key, int scancode) {
+  if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+  if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+  if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + (key - SDLK_F1);
+  if (key >= SDLK_F13 && key <= SDLK_F24) return kVkF13 + (key - SDLK_F13);
+  if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return kVkNumpad0 + 1 + (key - SDLK_KP_1);
+  switch (key) {
+    case SDLK_RETURN:
+    case SDLK_RETURN2:
+    case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_TAB: return VK_TAB;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_HOME: return VK_HOME;
+    case SDLK_END: return VK_END;
+    case SDLK_PAGEUP: return VK_PRIOR;
+    case SDLK_PAGEDOWN: return VK_NEXT;
+    case SDLK_INSERT: return VK_INSERT;
+    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
+    case SDLK_LGUI: return kVkLWin;
+    case SDLK_RGUI: return kVkRWin;
+    case SDLK_APPLICATION: return kVkApps;
+    case SDLK_PAUSE: return VK_PAUSE;
+    case SDLK_CAPSLOCK: return VK_CAPITAL;
+    case SDLK_NUMLOCKCLEAR: return kVkNumLock;
+    case SDLK_SCROLLLOCK: return kVkScroll;
+    case SDLK_PRINTSCREEN: return kVkSnapshot;
+    case SDLK_KP_0: return kVkNumpad0;
+    case SDLK_KP_MULTIPLY: return kVkMultiply;
+    case SDLK_KP_PLUS: return kVkAdd;
+    case SDLK_KP_MINUS: return kVkSubtract;
+    case SDLK_KP_PERIOD:
+    case SDLK_KP_DECIMAL: return kVkDecimal;
+    case SDLK_KP_DIVIDE: return kVkDivide;
+    case SDLK_SEMICOLON: return kVkOemSemicolon;
+    case SDLK_EQUALS: return kVkOemPlus;
+    case SDLK_COMMA: return kVkOemComma;
+    case SDLK_MINUS: return kVkOemMinus;
+    case SDLK_PERIOD: return kVkOemPeriod;
+    case SDLK_SLASH: return kVkOemSlash;
+    case SDLK_BACKQUOTE: return kVkOemTilde;
+    case SDLK_LEFTBRACKET: return kVkOemOpenBracket;
+    case SDLK_BACKSLASH: return kVkOemBackslash;
+    case SDLK_RIGHTBRACKET: return kVkOemCloseBracket;
+    case SDLK_QUOTE: return kVkOemQuote;
+    default: break;
+  }
+  // A layout of another alphabet types its own letters on these keys; the
+  // program still knows them by the Latin letter (Ctrl+C stays Ctrl+C).
+  return VirtualKeyFromScancode(scancode);
+}
+
+int HitTestCodeToSdl(int hitCode) {
+  switch (hitCode) {
+    case HTCAPTION: return SDL_HITTEST_DRAGGABLE;
+    case HTTOPLEFT: return SDL_HITTEST_RESIZE_TOPLEFT;
+    case HTTOP: return SDL_HITTEST_RESIZE_TOP;
+    case HTTOPRIGHT: return SDL_HITTEST_RESIZE_TOPRIGHT;
+    case HTRIGHT: return SDL_HITTEST_RESIZE_RIGHT;
+    case HTBOTTOMRIGHT:
+    case HTGROWBOX: return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+    case HTBOTTOM: return SDL_HITTEST_RESIZE_BOTTOM;
+    case HTBOTTOMLEFT: return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+    case HTLEFT: return SDL_HITTEST_RESIZE_LEFT;
+    default: return SDL_HITTEST_NORMAL;  // client, caption buttons, plain borders: the program's
+  }
+}
+
+int SdlHitTestAt(HWND window, TPoint p) {
+  if (!IsWindow(window)) return SDL_HITTEST_NORMAL;
+  // The form answers in screen coordinates of its own idea of where it is,
+  // which is what its frame was painted for.
+  const TRect r = GetWindowRect(window);
+  const LRESULT hit = SendMessage(window, WM_NCHITTEST, 0, MakeLParam(r.Left + p.X, r.Top + p.Y));
+  return HitTestCodeToSdl(static_cast<int>(hit));
+}
+
+void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  const size_t w = static_cast<size_t>(width);
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* __restrict s = src + static_cast<size_t>(y) * srcStride;
+    uint8_t* __restrict d = dst + static_cast<size_t>(y) * dstStride;
+    size_t x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+      // Four bytes read at once hold blue, green, red and the next pixel's
+      // blue, which the X byte overwrites. The last pixel of the row is left
+      // to the byte loop: its fourth byte may lie past the bitmap.
+      for (; x + 1 < w; ++x) {
+        uint32_t v;
+        std::memcpy(&v, s + 3 * x, 4);
+        v |= 0xFF000000u;
+        std::memcpy(d + 4 * x, &v, 4);
+      }
+    }
+    for (; x < w; ++x) {
+      const uint32_t v = 0xFF000000u | uint32_t{s[3 * x + 2]} << 16 | uint32_t{s[3 * x + 1]} << 8 | s[3 * x];
+      std::memcpy(d + 4 * x, &v, 4);
+    }
+  }
+}
+
+// --- the backend ---
+
+TSdlBackend::TSdlBackend() {
+  // Asked for by name (SDL_VIDEODRIVER), any driver is taken as it is.
+  const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  const bool driverChosen = requested && *requested;
+#if defined(__unix__) && !defined(__APPLE__) && !defined(__ANDROID__)
+  // Probing display servers that are not there only prints noise of their
+  // own before SDL gives up.
+  if (!driverChosen && !EnvironmentHas("DISPLAY") && !EnvironmentHas("WAYLAND_DISPLAY"))
+    throw Exception("Cannot open a window: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+#endif
+  // A trainer is no game: let the screen saver run, keep the compositor, and
+  // do the mouse capture ourselves (SDL's own would keep the pointer grabbed
+  // while a message box needs it).
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+#ifdef SDL_HINT_MOUSE_AUTO_CAPTURE
+  SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+#endif
+#ifdef SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE
+  // Closing the last window closes it once: no extra quit event.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+#endif
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    const std::string why = SDL_GetError();
+    SDL_Quit();
+    throw Exception("Cannot open a window: no display available (" + why + ")");
+  }
+  // Without a display SDL falls back to drivers that show nothing to anyone.
+  const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+  if (!driverChosen && (driver == "offscreen" || driver == "dummy")) {
+    SDL_Quit();
+    throw Exception("Cannot open a window: no display available (only SDL's " + driver + " driver started)");
+  }
+  if (SDL_GetNumVideoDisplays() < 1) {
+    const std::string why = SDL_GetError();
+    SDL_Quit();
+    throw Exception("Cannot open a window: the display has no screen (" + why + ")");
+  }
+  SDL_StartTextInput();
+}
+
+TSdlBackend::~TSdlBackend() {
+  for (auto& [handle, w] : windows_) DestroyWindow(w);
+  windows_.clear();
+  byId_.clear();
+  SDL_Quit();
+}
+
+uint64_t TSdlBackend::NowMs() { return SDL_GetTicks64(); }
+
+void TSdlBackend::Sleep(uint32_t ms) { SDL_Delay(ms); }
+
+TSize TSdlBackend::ScreenSize() {
+  SDL_Rect r;
+  if (SDL_GetDisplayBounds(0, &r) != 0 || r.w <= 0 || r.h <= 0) return {1024, 768};
+  return {r.w, r.h};
+}
+
+TRect TSdlBackend::WorkArea() {
+  SDL_Rect r;
+  if (SDL_GetDisplayUsableBounds(0, &r) == 0 && r.w > 0 && r.h > 0) return TRect::FromBounds(r.x, r.y, r.w, r.h);
+  if (SDL_GetDisplayBounds(0, &r) == 0 && r.w > 0 && r.h > 0) return TRect::FromBounds(r.x, r.y, r.w, r.h);
+  const TSize s = ScreenSize();
+  return {0, 0, s.cx, s.cy};
+}
+
+TSdlBackend::Window* TSdlBackend::Find(HWND window) {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+TSdlBackend::Window* TSdlBackend::FindById(uint32_t windowId) {
+  auto it = byId_.find(windowId);
+  return it == byId_.end() ? nullptr : Find(it->second);
+}
+
+SDL_Window* TSdlBackend::NativeWindow(HWND window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : it->second.Native;
+}
+
+void TSdlBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) {
+  DestroyNativeWindow(window);
+  Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+  // Only a sizeable form lets the window manager resize it.
+  if (GetWindowLong(window, GWL_STYLE) & WS_THICKFRAME) flags |= SDL_WINDOW_RESIZABLE;
+  if (GetWindowLong(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
+  const int width = std::max(1, bounds.Width()), height = std::max(1, bounds.Height());
+  SDL_Window* native = SDL_CreateWindow(title.c_str(), bounds.Left, bounds.Top, width, height, flags);
+  if (!native) throw EOutOfResources(std::string("Cannot create a window (") + SDL_GetError() + ")");
+  SDL_Renderer* renderer = SDL_CreateRenderer(native, -1, SDL_RENDERER_ACCELERATED);
+  if (!renderer) renderer = SDL_CreateRenderer(native, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer) {
+    const std::string why = SDL_GetError();
+    SDL_DestroyWindow(native);
+    throw EOutOfResources("Cannot draw into a window (" + why + ")");
+  }
+  // Not every video driver lets the program answer hit tests; without it the
+  // window simply cannot be dragged by its caption.
+  SDL_SetWindowHitTest(native, HitTestCallback, reinterpret_cast<void*>(static_cast<uintptr_t>(window)));
+  Window& w = windows_[window];
+  w.Handle = window;
+  w.Native = native;
+  w.Renderer = renderer;
+  w.Sizeable = (flags & SDL_WINDOW_RESIZABLE) != 0;
+  byId_[SDL_GetWindowID(native)] = window;
+}
+
+void TSdlBackend::DestroyWindow(Window& w) {
+  if (w.Texture) SDL_DestroyTexture(w.Texture);
+  if (w.Renderer) SDL_DestroyRenderer(w.Renderer);
+  if (w.Native) {
+    SDL_SetWindowHitTest(w.Native, nullptr, nullptr);
+    SDL_DestroyWindow(w.Native);
+  }
+  w.Texture = nullptr;
+  w.Renderer = nullptr;
+  w.Native = nullptr;
+}
+
+void TSdlBackend::DestroyNativeWindow(HWND window) {
+  Window* w = Find(window);
+  if (!w) return;
+  if (motionWindow_ == window) motionWindow_ = 0;
+  byId_.erase(SDL_GetWindowID(w->Native));
+  DestroyWindow(*w);
+  windows_.erase(window);
+}
+
+void TSdlBackend::RequestSize(Window& w, int width, int height) {
+  const uint64_t now = NowMs();
+  const TSize size{width, height};
+  auto& sizes = w.RequestedSizes;
+  sizes.erase(std::remove_if(sizes.begin(), sizes.end(), [&](const RequestedSize& r) { return r.Size == size; }),
+              sizes.end());
+  sizes.push_back({size, now});
+  while (sizes.size() > kMaxRequestedSizes) sizes.pop_front();
+  SDL_SetWindowSize(w.Native, width, height);
+}
+
+void TSdlBackend::SetNativeBounds(HWND window, const TRect& bounds) {
+  Window* w = Find(window);
+  if (!w) return;
+  // The border style may have changed since the window was made.
+  const bool sizeable = (GetWindowLong(window, GWL_STYLE) & WS_THICKFRAME) != 0;
+  if (sizeable != w->Sizeable) {
+    w->Sizeable = sizeable;
+    SDL_SetWindowResizable(w->Native, sizeable ? SDL_TRUE : SDL_FALSE);
+  }
+  int x = 0, y = 0, width = 0, height = 0;
+  SDL_GetWindowPosition(w->Native, &x, &y);
+  if (x != bounds.Left || y != bounds.Top) SDL_SetWindowPosition(w->Native, bounds.Left, bounds.Top);
+  SDL_GetWindowSize(w->Native, &width, &height);
+  const int newWidth = std::max(1, bounds.Width()), newHeight = std::max(1, bounds.Height());
+  if (width != newWidth || height != newHeight) RequestSize(*w, newWidth, newHeight);
+}
+
+void TSdlBackend::SetNativeTitle(HWND window, const std::string& title) {
+  if (Window* w = Find(window)) SDL_SetWindowTitle(w->Native, title.c_str());
+}
+
+void TSdlBackend::ShowNativeWindow(HWND window, int command) {
+  Window* w = Find(window);
+  if (!w) return;
+  SDL_Window* native = w->Native;
+  const bool shown = (SDL_GetWindowFlags(native) & SDL_WINDOW_SHOWN) != 0;
+  switch (command) {
+    case SW_HIDE:
+      SDL_HideWindow(native);
+      break;
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED:
+      if (!shown) SDL_ShowWindow(native);
+      SDL_MinimizeWindow(native);
+      break;
+    case SW_RESTORE:
+      if (!shown) SDL_ShowWindow(native);
+      SDL_RestoreWindow(native);
+      break;
+    default:
+      SDL_ShowWindow(native);
+      SDL_RaiseWindow(native);
+      break;
+  }
+}
+
+void TSdlBackend::Present(HWND window, const TBitmap& framebuffer, const TRegion& dirty) {
+  Window* w = Find(window);
+  const int width = framebuffer.Width(), height = framebuffer.Height();
+  if (!w || width <= 0 || height <= 0) return;
+  const TRect whole{0, 0, width, height};
+  if (!w->Texture || w->TextureWidth != width || w->TextureHeight != height) {
+    // A new texture holds nothing yet: everything goes up.
+    if (w->Texture) SDL_DestroyTexture(w->Texture);
+    w->TextureWidth = w->TextureHeight = 0;
+    w->Texture = SDL_CreateTexture(w->Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (!w->Texture) {
+      ReportPresentError("cannot make a texture");
+      return;
+    }
+    SDL_SetTextureBlendMode(w->Texture, SDL_BLENDMODE_NONE);
+    w->TextureWidth = width;
+    w->TextureHeight = height;
+    Upload(*w, framebuffer, whole);
+  } else if (dirty.Rects().size() > kMaxDirtyRects) {
+    Upload(*w, framebuffer, dirty.Bounds().Intersect(whole));
+  } else {
+    for (const TRect& r : dirty.Rects()) Upload(*w, framebuffer, r.Intersect(whole));
+  }
+  // The back buffer holds nothing after a present: draw all of it. What
+  // lies beyond the framebuffer (a window briefly larger) stays black.
+  SDL_SetRenderDrawColor(w->Renderer, 0, 0, 0, 255);
+  SDL_RenderClear(w->Renderer);
+  const SDL_Rect target{0, 0, width, height};
+  SDL_RenderCopy(w->Renderer, w->Texture, nullptr, &target);
+  SDL_RenderPresent(w->Renderer);
+}
+
+void TSdlBackend::Upload(Window& w, const TBitmap& framebuffer, const TRect& r) {
+  if (r.IsEmpty()) return;
+  const SDL_Rect area{r.Left, r.Top, r.Width(), r.Height()};
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(w.Texture, &area, &pixels, &pitch) != 0 || !pixels || pitch <= 0) {
+    ReportPresentError("cannot write into the texture");
+    return;
+  }
+  ConvertBgrToXrgb(framebuffer.ScanLine(r.Top) + static_cast<size_t>(r.Left) * 3,
+                   static_cast<size_t>(framebuffer.RowBytes()), static_cast<uint8_t*>(pixels),
+                   static_cast<size_t>(pitch), r.Width(), r.Height());
+  SDL_UnlockTexture(w.Texture);
+}
+
+void TSdlBackend::ReportPresentError(const char* what) {
+  // Once is enough: the same failure would repeat with every frame.
+  if (reportedPresentError_) return;
+  reportedPresentError_ = true;
+  std::fprintf(stderr, "Cannot show the window contents: %s (%s)\n", what, SDL_GetError());
+}
+
+void TSdlBackend::CaptureMouse(bool on) {
+  // Fails when no window of ours has the mouse; the press that started the
+  // capture then is not ours either.
+  SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE);
+}
+
+void TSdlBackend::FlushMotion() {
+  if (!motionWindow_) return;
+  const HWND window = motionWindow_;
+  motionWindow_ = 0;
+  PostRawMouseMove(window, motionPoint_);
+}
+
+void TSdlBackend::PollEvents() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    // Moves only wait while more moves follow; anything else goes behind
+    // the last of them.
+    if (e.type != SDL_MOUSEMOTION) FlushMotion();
+    switch (e.type) {
+      case SDL_MOUSEMOTION:
+        if (Window* w = FindById(e.motion.windowID)) {
+          if (motionWindow_ && motionWindow_ != w->Handle) FlushMotion();
+          motionWindow_ = w->Handle;
+          motionPoint_ = {e.motion.x, e.motion.y};
+        }
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        Window* w = FindById(e.button.windowID);
+        const int button = e.button.button == SDL_BUTTON_LEFT     ? 0
+                           : e.button.button == SDL_BUTTON_RIGHT  ? 1
+                           : e.button.button == SDL_BUTTON_MIDDLE ? 2
+                                                                  : -1;
+        if (w && button >= 0)
+          PostRawMouseButton(w->Handle, {e.button.x, e.button.y}, button, e.type == SDL_MOUSEBUTTONDOWN);
+        break;
+      }
+      case SDL_MOUSEWHEEL: {
+        Window* w = FindById(e.wheel.windowID);
+        if (!w) break;
+        float notches = e.wheel.preciseY;
+        if (notches == 0.0f) notches = static_cast<float>(e.wheel.y);
+        if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+        const int delta = static_cast<int>(std::lround(notches * kWheelDelta));
+        if (delta == 0) break;
+        TPoint p;
+#if SDL_VERSION_ATLEAST(2, 26, 0)
+        p = {e.wheel.mouseX, e.wheel.mouseY};
+#else
+        SDL_GetMouseState(&p.X, &p.Y);
+#endif
+        PostRawWheel(w->Handle, p, delta);
+        break;
+      }
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        if (const int vk = SdlKeyToVirtualKey(e.key.keysym.sym, e.key.keysym.scancode))
+          PostRawKey(vk, e.type == SDL_KEYDOWN, e.key.repeat != 0);
+        break;
+      case SDL_TEXTINPUT:
+        PostRawText(e.text.text);
+        break;
+      case SDL_WINDOWEVENT:
+        HandleWindowEvent(e);
+        break;
+      case SDL_QUIT:
+        for (const auto& [handle, w] : windows_) PostWindowEvent(handle, TWindowEvent::Close);
+        break;
+      case SDL_RENDER_DEVICE_RESET:
+        // Every texture is gone with the device; the next presents make new
+        // ones and upload everything.
+        for (auto& [handle, w] : windows_) {
+          if (w.Texture) SDL_DestroyTexture(w.Texture);
+          w.Texture = nullptr;
+          w.TextureWidth = w.TextureHeight = 0;
+          PostWindowEvent(handle, TWindowEvent::Exposed);
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  FlushMotion();
+}
+
+void TSdlBackend::HandleWindowEvent(const SDL_Event& e) {
+  Window* w = FindById(e.window.windowID);
+  if (!w) return;
+  const HWND window = w->Handle;
+  switch (e.window.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      PostWindowEvent(window, TWindowEvent::Close);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      PostWindowEvent(window, TWindowEvent::FocusGained);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      PostWindowEvent(window, TWindowEvent::FocusLost);
+      break;
+    case SDL_WINDOWEVENT_SHOWN:  // not every window system sends an expose then
+    case SDL_WINDOWEVENT_EXPOSED:
+      PostWindowEvent(window, TWindowEvent::Exposed);
+      break;
+    case SDL_WINDOWEVENT_MOVED:
+      PostWindowEvent(window, TWindowEvent::Moved, {e.window.data1, e.window.data2});
+      break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+      PostWindowEvent(window, TWindowEvent::Minimized);
+      break;
+    case SDL_WINDOWEVENT_RESTORED:
+      PostWindowEvent(window, TWindowEvent::Restored);
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      NativeSizeChanged(*w, e.window.data1, e.window.data2);
+      // The window may hold anything now; show it all again.
+      PostWindowEvent(window, TWindowEvent::Exposed);
+      break;
+    case SDL_WINDOWEVENT_LEAVE:
+      PostRawMouseLeave(window);
+      break;
+    default:
+      break;
+  }
+}
+
+void TSdlBackend::NativeSizeChanged(Window& w, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  const uint64_t now = NowMs();
+  auto& sizes = w.RequestedSizes;
+  while (!sizes.empty() && now - sizes.front().At > kRequestedSizeLifetimeMs) sizes.pop_front();
+  // Our own request coming back, perhaps after a later one: the form is
+  // already where it wants to be. Following it would make the two chase
+  // each other.
+  for (const RequestedSize& r : sizes)
+    if (r.Size == TSize{width, height}) return;
+  auto* form = dynamic_cast<TCustomForm*>(FindControl(w.Handle));
+  if (!form || (form->Width() == width && form->Height() == height)) return;
+  // The user or the window manager resized the window: the form follows,
+  // at the place the window is now.
+  int x = 0, y = 0;
+  SDL_GetWindowPosition(w.Native, &x, &y);
+  form->SetBounds(x, y, width, height);
+}
+
+SDL_Window* TSdlBackend::MessageBoxParent() {
+  auto usable = [](SDL_Window* native) {
+    return native && (SDL_GetWindowFlags(native) & SDL_WINDOW_SHOWN) != 0 ? native : nullptr;
+  };
+  if (SDL_Window* active = usable(NativeWindow(GetActiveWindow()))) return active;
+  if (SDL_Window* focused = usable(SDL_GetKeyboardFocus())) return focused;
+  for (const auto& [handle, w] : windows_)
+    if (SDL_Window* shown = usable(w.Native)) return shown;
+  return nullptr;
+}
+
+int TSdlBackend::MessageBox(const std::string& caption, const std::string& text, unsigned flags) {
+  // A pointer grab of ours would keep the box from getting clicks.
+  SDL_CaptureMouse(SDL_FALSE);
+  FlushMotion();
+  const Uint32 kind = MessageBoxKind(flags);
+  SDL_Window* parent = MessageBoxParent();
+  const unsigned buttons = flags & 0xF;
+  if (buttons != MB_YESNO && buttons != MB_OKCANCEL) {
+    if (SDL_ShowSimpleMessageBox(kind, caption.c_str(), text.c_str(), parent) != 0)
+      std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return IDOK;
+  }
+  const bool yesNo = buttons == MB_YESNO;
+  const int accept = yesNo ? IDYES : IDOK, decline = yesNo ? IDNO : IDCANCEL;
+  const SDL_MessageBoxButtonData choices[] = {
+      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, accept, yesNo ? "Yes" : "OK"},
+      {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, decline, yesNo ? "No" : "Cancel"},
+  };
+  const SDL_MessageBoxData data{kind | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
+                                parent,
+                                caption.c_str(),
+                                text.c_str(),
+                                2,
+                                choices,
+                                nullptr};
+  int answer = decline;
+  if (SDL_ShowMessageBox(&data, &answer) != 0) {
+    // Nobody could answer: take the cautious choice.
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return decline;
+  }
+  return answer == accept ? accept : decline;  // closed without a button: declined
+}
+
+void TSdlBackend::SetClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+
+std::string TSdlBackend::ClipboardText() {
+  char* text = SDL_GetClipboardText();
+  if (!text) return {};
+  std::string result(text);
+  SDL_free(text);
+  return result;
+}
+
+void TSdlBackend::WaitEvents(uint32_t timeoutMs) {
+  const uint32_t wait = std::min(timeoutMs, kMaxWaitMs);
+  if (windows_.empty()) {
+    // SDL sleeps on the display connection only while it has a window; without
+    // one it would poll every millisecond. Nothing but a quit can come now.
+    SDL_Delay(wait);
+    return;
+  }
+  // Leaves the event in the queue for the next PollEvents.
+  SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
+}
+
+std::unique_ptr<TBackend> CreateSdlBackend() { return std::make_unique<TSdlBackend>(); }

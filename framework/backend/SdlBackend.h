@@ -1,0 +1,120 @@
+// The SDL2 backend: the real window. Each top-level form gets one borderless
+// SDL window; the framework paints the whole window, frame included, and
+// the window manager learns where the caption and borders are through a hit
+// test that asks the form (WM_NCHITTEST). Presents convert the dirty parts of
+// the form's 24-bit framebuffer into one XRGB8888 streaming texture per
+// window, so SDL never converts pixels on its own.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "framework/backend/Backend.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+class TSdlBackend : public TBackend {
+ public:
+  // Starts SDL video; throws Exception when no display can be opened.
+  TSdlBackend();
+  ~TSdlBackend() override;
+  TSdlBackend(const TSdlBackend&) = delete;
+  TSdlBackend& operator=(const TSdlBackend&) = delete;
+
+  const char* Name() const override { return "sdl2"; }
+
+  uint64_t NowMs() override;
+  void Sleep(uint32_t ms) override;
+
+  TSize ScreenSize() override;
+  TRect WorkArea() override;
+
+  void CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) override;
+  void DestroyNativeWindow(HWND window) override;
+  void SetNativeBounds(HWND window, const TRect& bounds) override;
+  void SetNativeTitle(HWND window, const std::string& title) override;
+  void ShowNativeWindow(HWND window, int command) override;
+  void Present(HWND window, const TBitmap& framebuffer, const TRegion& dirty) override;
+  void CaptureMouse(bool on) override;
+
+  void PollEvents() override;
+  void WaitEvents(uint32_t timeoutMs) override;
+
+  int MessageBox(const std::string& caption, const std::string& text, unsigned flags) override;
+
+  void SetClipboardText(const std::string& text) override;
+  std::string ClipboardText() override;
+
+  // The SDL window of a top-level window (for an icon, or for reading back
+  // what it shows); null when there is none.
+  SDL_Window* NativeWindow(HWND window) const;
+
+ private:
+  struct RequestedSize {
+    TSize Size;
+    uint64_t At = 0;
+  };
+  struct Window {
+    HWND Handle = 0;
+    SDL_Window* Native = nullptr;
+    SDL_Renderer* Renderer = nullptr;
+    SDL_Texture* Texture = nullptr;
+    int TextureWidth = 0;
+    int TextureHeight = 0;
+    bool Sizeable = false;
+    // Sizes this program asked for lately. The window system reports each
+    // of them back, sometimes late and out of order; a size that is not
+    // among them came from the user or the window manager.
+    std::deque<RequestedSize> RequestedSizes;
+  };
+
+  Window* Find(HWND window);
+  Window* FindById(uint32_t windowId);
+  void DestroyWindow(Window& w);
+  void RequestSize(Window& w, int width, int height);
+  void Upload(Window& w, const TBitmap& framebuffer, const TRect& rect);
+  void ReportPresentError(const char* what);
+  void HandleWindowEvent(const SDL_Event& e);
+  void NativeSizeChanged(Window& w, int width, int height);
+  void FlushMotion();
+  SDL_Window* MessageBoxParent();
+
+  std::map<HWND, Window> windows_;
+  std::unordered_map<uint32_t, HWND> byId_;
+  // Mouse motion waits here so a burst of moves becomes one message.
+  HWND motionWindow_ = 0;
+  TPoint motionPoint_;
+  bool reportedPresentError_ = false;
+};
+
+// Starts the SDL2 backend; throws Exception with one clear line when there
+// is no display.
+std::unique_ptr<TBackend> CreateSdlBackend();
+
+// --- helpers, exposed for tests ---
+
+// The virtual key of an SDL key (its key code, and its scan code for keys of
+// layouts that type other alphabets); 0 for keys the framework has no code for.
+int SdlKeyToVirtualKey(int32_t sdlKeycode, int sdlScancode);
+
+// What the native hit test answers at a point of a top-level window (window
+// coordinates): the form's WM_NCHITTEST at that screen point, translated.
+int SdlHitTestAt(HWND window, TPoint windowPoint);
+
+// The SDL hit-test answer (an SDL_HitTestResult value) for a WM_NCHITTEST code:
+// the caption drags, the sizing borders resize, everything else is left to
+// the program.
+int HitTestCodeToSdl(int hitCode);
+
+// Converts `width` x `height` pixels of 24-bit BGR rows (`src`, rows
+// `srcStride` bytes apart) into XRGB8888 rows (`dst`, `dstStride` apart);
+// both point at the first pixel of the rectangle.
+void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height);

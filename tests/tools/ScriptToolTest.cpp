@@ -1,0 +1,149 @@
+// The headless driver from the command line, as demos and reviews use it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RunResult {
+  int exitCode = -1;
+  std::vector<std::string> lines;  // standard output
+  std::string errors;              // standard error
+};
+
+RunResult RunScript(const std::string& script, const std::string& options = "--seed 7",
+                    const std::string& dir = SORTARIUM_LISTINGS_DIR) {
+  namespace fs = std::filesystem;
+  const fs::path tmp = fs::temp_directory_path() / ("sortarium-script-test-" + std::to_string(::getpid()));
+  fs::create_directories(tmp);
+  std::ofstream(tmp / "script.txt") << script;
+  const std::string cmd = std::string(SORTARIUM_SCRIPT_BIN) + " " + options + " --dir '" + dir + "' '" +
+                          (tmp / "script.txt").string() + "' 2>'" + (tmp / "err.txt").string() + "'";
+  RunResult r;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return r;
+  std::string line;
+  for (int c; (c = fgetc(p)) != EOF;) {
+    if (c == '\n') {
+      r.lines.push_back(line);
+      line.clear();
+    } else {
+      line += static_cast<char>(c);
+    }
+  }
+  const int status = pclose(p);
+  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream err(tmp / "err.txt");
+  r.errors.assign(std::istreambuf_iterator<char>(err), {});
+  fs::remove_all(tmp);
+  return r;
+}
+
+bool Has(const std::string& line, const std::string& part) { return line.find(part) != std::string::npos; }
+
+TEST(ScriptToolTest, DumpReportsTheWindowForTheScreenSize) {
+  const RunResult r = RunScript("dump\n", "--seed 7 --screen 1366x768");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  ASSERT_EQ(r.lines.size(), 1u);
+  const std::string& d = r.lines[0];
+  EXPECT_TRUE(Has(d, "\"StaticText10\":[1233,0,137,113]")) << d;
+  EXPECT_TRUE(Has(d, "\"fontHeight\":86"));
+  EXPECT_TRUE(Has(d, "\"sText1\":[176,112,1173,655]"));
+  EXPECT_TRUE(Has(d, "\"manualMode\":true"));
+  EXPECT_TRUE(Has(d, "\"sBitBtn4\":false"));
+  EXPECT_TRUE(Has(d, "\"color\":\"#D4D0C8\""));
+}
+
+TEST(ScriptToolTest, SameSeedSameRowOtherSeedOtherRow) {
+  auto values = [](const RunResult& r) { return r.lines.empty() ? "" : r.lines[0].substr(0, r.lines[0].find("\"cells\"")); };
+  const RunResult a = RunScript("dump\n", "--seed 1"), b = RunScript("dump\n", "--seed 1"), c = RunScript("dump\n", "--seed 2");
+  EXPECT_EQ(values(a), values(b));
+  EXPECT_NE(values(a), values(c));
+}
+
+TEST(ScriptToolTest, TraceShowsTheYellowMarkOneStepLate) {
+  const RunResult r = RunScript(
+      "values 11 12 13 14 15 16 17 18 19 20\nclick sBitBtn2\nvalues 11 12 13 14 15 16 17 18 19 20\n"
+      "click sBitBtn4\ndump\n",
+      "--seed 7 --trace");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  // Find the sort's first events: cell 2 turns yellow, is painted yellow 600 ms later.
+  size_t first = r.lines.size();
+  for (size_t i = 0; i < r.lines.size(); ++i)
+    if (Has(r.lines[i], "\"ev\":\"color\",\"cell\":2,\"color\":\"#FFFF00\"")) {
+      first = i;
+      break;
+    }
+  ASSERT_LT(first + 1, r.lines.size());
+  const std::string start = r.lines[first].substr(0, r.lines[first].find(','));  // {"t":T
+  const long t0 = std::stol(start.substr(5));
+  bool paintedLate = false;
+  for (size_t i = first; i < r.lines.size(); ++i)
+    if (Has(r.lines[i], "\"ev\":\"paint\",\"cell\":2,\"color\":\"#FFFF00\"")) {
+      paintedLate = Has(r.lines[i], "{\"t\":" + std::to_string(t0 + 600) + ",");
+      break;
+    }
+  EXPECT_TRUE(paintedLate) << "the yellow cell is drawn at the pump after its own pause";
+  const std::string& dump = r.lines.back();
+  EXPECT_TRUE(Has(dump, "\"time\":" + std::to_string(t0 + 27000) + ",")) << dump;
+}
+
+TEST(ScriptToolTest, MissingListingIsShownInAMessageBox) {
+  namespace fs = std::filesystem;
+  const fs::path empty = fs::temp_directory_path() / ("sortarium-empty-" + std::to_string(::getpid()));
+  fs::create_directories(empty);
+  const RunResult r = RunScript("click sBitBtn2\ndump\n", "--seed 7", empty.string());
+  fs::remove_all(empty);
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  ASSERT_FALSE(r.lines.empty());
+  EXPECT_TRUE(Has(r.lines.back(),
+                  "\"messageBoxes\":[{\"caption\":\"Сортарий\",\"text\":\"Cannot open file возрастание.txt.\"}]"))
+      << r.lines.back();
+  EXPECT_TRUE(Has(r.lines.back(), "\"sBitBtn4\":false"));
+}
+
+TEST(ScriptToolTest, InputDuringTheSortArrivesAtItsTime) {
+  const RunResult r = RunScript(
+      "click sBitBtn2\nvalues 11 12 13 14 15 16 17 18 19 20\nat 1000 select sRadioGroup 1\nclick sBitBtn4\ndump\n");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  EXPECT_TRUE(Has(r.lines.back(), "\"values\":[20,19,18,17,16,15,14,13,12,11]")) << r.lines.back();
+  EXPECT_TRUE(Has(r.lines.back(), "\"order\":1"));
+}
+
+TEST(ScriptToolTest, MistakesFailWithAClearMessage) {
+  struct Case {
+    const char* script;
+    const char* message;
+  } cases[] = {
+      {"jump\n", "line 1: unknown command 'jump'"},
+      {"dump\nclick NoSuchButton\n", "line 2: no control named 'NoSuchButton'"},
+      {"wait soon\n", "line 1: 'soon' is not a number"},
+      {"key hyper\n", "line 1: unknown key 'hyper'"},
+      {"values 1 2 3\n", "line 1: usage: values V1 ... V10"},
+  };
+  for (const auto& c : cases) {
+    const RunResult r = RunScript(c.script);
+    EXPECT_NE(r.exitCode, 0) << c.script;
+    EXPECT_TRUE(Has(r.errors, c.message)) << r.errors;
+  }
+}
+
+TEST(ScriptToolTest, SnapshotWritesAPng) {
+  namespace fs = std::filesystem;
+  const fs::path png = fs::temp_directory_path() / ("sortarium-snap-" + std::to_string(::getpid()) + ".png");
+  const RunResult r = RunScript("snapshot " + png.string() + "\n");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  std::ifstream f(png, std::ios::binary);
+  char magic[8] = {};
+  f.read(magic, 8);
+  EXPECT_EQ(std::string(magic + 1, 3), "PNG");
+  fs::remove(png);
+}
+
+}  // namespace
