@@ -5,19 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "framework/base/Exceptions.h"
 #include "framework/graphics/BmpCodec.h"
 
-namespace {
-
-bool SamePixels(const TBitmap& a, const TBitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    if (std::memcmp(a.ScanLine(y), b.ScanLine(y), static_cast<size_t>(a.Width()) * 3) != 0) return false;
-  return true;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The stream path finds the end of the file on its own.

@@ -320,19 +320,8 @@ TGraphicControl::~TGraphicControl() { Destroying(); }
 
 void TGraphicControl::WndProc(TMessage& m) {
   if (m.Msg == WM_PAINT && m.WParam) {
-    HDC dc = reinterpret_cast<HDC>(m.WParam);
-    canvas_.Lock();
-    canvas_.SetHandle(dc);
-    *canvas_.Font() = font_;
-    try {
-      Paint();
-    } catch (...) {
-      canvas_.SetHandle(nullptr);
-      canvas_.Unlock();
-      throw;
-    }
-    canvas_.SetHandle(nullptr);
-    canvas_.Unlock();
+    TCanvasPaintScope scope(canvas_, reinterpret_cast<HDC>(m.WParam), font_);
+    Paint();
     return;
   }
   TControl::WndProc(m);

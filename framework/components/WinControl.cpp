@@ -700,16 +700,6 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 void TCustomControl::PaintWindow(HDC dc) {
-  canvas_.Lock();
-  canvas_.SetHandle(dc);
-  *canvas_.Font() = font_;
-  try {
-    Paint();
-  } catch (...) {
-    canvas_.SetHandle(nullptr);
-    canvas_.Unlock();
-    throw;
-  }
-  canvas_.SetHandle(nullptr);
-  canvas_.Unlock();
+  TCanvasPaintScope scope(canvas_, dc, font_);
+  Paint();
 }

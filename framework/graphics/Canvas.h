@@ -98,3 +98,23 @@ class TCanvas {
   HDC dc_ = nullptr;
   int lockCount_ = 0;
 };
+
+// Binds a canvas to a DC for one paint, with the painting control's font,
+// and unbinds it again however the paint ends.
+class TCanvasPaintScope {
+ public:
+  TCanvasPaintScope(TCanvas& canvas, HDC dc, const TFont& font) : canvas_(canvas) {
+    canvas_.Lock();
+    canvas_.SetHandle(dc);
+    *canvas_.Font() = font;
+  }
+  ~TCanvasPaintScope() {
+    canvas_.SetHandle(nullptr);
+    canvas_.Unlock();
+  }
+  TCanvasPaintScope(const TCanvasPaintScope&) = delete;
+  TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
+
+ private:
+  TCanvas& canvas_;
+};
