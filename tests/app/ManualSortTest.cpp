@@ -98,6 +98,25 @@ TEST_F(ManualSortTest, FillAfterAPartialSortStartsOver) {
   EXPECT_EQ(form->ManualPosition(), 1);
 }
 
+TEST_F(ManualSortTest, SenderWithATagPastTheRowIsIgnored) {
+  // The handler indexes the row by the sender's tag; a tag past the ten
+  // cells must not reach memory beyond the row.
+  TComponent stray(nullptr);
+  const auto before = Values();
+  for (intptr_t tag : {11, 200, 255}) {
+    stray.SetTag(tag);
+    form->StaticTextClick(&stray);
+  }
+  EXPECT_EQ(Values(), before);
+  EXPECT_EQ(form->ManualPosition(), 0);
+  // The tag is read as a byte: 259 reads as 3, a step like a click on cell 3.
+  stray.SetTag(256 + 3);
+  form->StaticTextClick(&stray);
+  EXPECT_EQ(form->ManualPosition(), 1);
+  EXPECT_EQ(form->Value(1), 30);
+  EXPECT_EQ(form->Value(3), 50);
+}
+
 TEST_F(ManualSortTest, ModeTableShowHideAndSort) {
   struct Row {
     const char* operation;
