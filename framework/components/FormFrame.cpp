@@ -10,8 +10,8 @@ namespace {
 
 constexpr int kButtonGap = 2;
 
-TFontSpec CaptionFont() {
-  TFontSpec f;
+TLogFont CaptionFont() {
+  TLogFont f;
   f.Name = "Arial";
   f.Height = -13;
   f.Style = TFontStyles{fsBold};

@@ -26,7 +26,7 @@ HDC TCanvas::Prepared() {
   if (!dc_ && ownDc_) dc_ = ownDc_.get();
   if (!dc_) return nullptr;
   // Selecting copies the face name; skip it when nothing changed.
-  if (!(dc_->Current().Font == font_.Spec())) SelectFont(dc_, font_.Spec());
+  if (!(dc_->Current().Font == font_.LogFont())) SelectFont(dc_, font_.LogFont());
   SetTextColor(dc_, font_.Color());
   SetBrush(dc_, brush_.Color(), brush_.Style());
   SetPen(dc_, pen_.Color(), pen_.Width(), pen_.Style());
@@ -101,7 +101,7 @@ int TCanvas::TextHeight(std::string_view text) { return TextExtent(text).cy; }
 TSize TCanvas::TextExtent(std::string_view text) {
   // Measuring needs no target: a control canvas outside painting still answers.
   if (HDC dc = Prepared()) return GetTextExtent(dc, text);
-  return ::TextExtent(font_.Spec(), text);
+  return ::TextExtent(font_.LogFont(), text);
 }
 
 void TCanvas::Draw(int x, int y, const TGraphic& graphic) {

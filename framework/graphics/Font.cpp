@@ -20,7 +20,7 @@ TFont& TFont::operator=(const TFont& other) {
   // other font's listener is not taken over.
   if (this == &other) return *this;
   const bool changed = !(*this == other);
-  spec_ = other.spec_;
+  logFont_ = other.logFont_;
   color_ = other.color_;
   pitch_ = other.pitch_;
   if (changed) Changed();
@@ -36,30 +36,30 @@ void TFont::Assign(const TPersistent& source) {
 }
 
 void TFont::SetName(const std::string& v) {
-  if (spec_.Name == v) return;
-  spec_.Name = v;
+  if (logFont_.Name == v) return;
+  logFont_.Name = v;
   Changed();
 }
 
 void TFont::SetHeight(int v) {
-  if (spec_.Height == v) return;
-  spec_.Height = v;
+  if (logFont_.Height == v) return;
+  logFont_.Height = v;
   Changed();
 }
 
-int TFont::Size() const { return -MulDivRound(spec_.Height, 72, kPixelsPerInch); }
+int TFont::Size() const { return -MulDivRound(logFont_.Height, 72, kPixelsPerInch); }
 
 void TFont::SetSize(int points) { SetHeight(-MulDivRound(points, kPixelsPerInch, 72)); }
 
 void TFont::SetStyle(TFontStyles v) {
-  if (spec_.Style == v) return;
-  spec_.Style = v;
+  if (logFont_.Style == v) return;
+  logFont_.Style = v;
   Changed();
 }
 
 void TFont::SetCharset(int v) {
-  if (spec_.Charset == v) return;
-  spec_.Charset = v;
+  if (logFont_.Charset == v) return;
+  logFont_.Charset = v;
   Changed();
 }
 

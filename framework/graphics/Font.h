@@ -1,5 +1,5 @@
 // Fonts: the description a canvas or control carries (TFont) and the
-// resolved description a device context selects (TFontSpec).
+// resolved description a device context selects (TLogFont).
 //
 // Height follows the framework's sign rule: a negative height is the
 // character height in pixels without internal leading (the em size); a
@@ -26,12 +26,12 @@ inline constexpr int EASTEUROPE_CHARSET = 238;
 // Logical pixels per inch; Size in points converts to Height with it.
 inline constexpr int kPixelsPerInch = 96;
 
-struct TFontSpec {
+struct TLogFont {
   std::string Name = "MS Sans Serif";
   int Height = -11;
   TFontStyles Style;
   int Charset = DEFAULT_CHARSET;
-  bool operator==(const TFontSpec& o) const {
+  bool operator==(const TLogFont& o) const {
     return Name == o.Name && Height == o.Height && Style == o.Style && Charset == o.Charset;
   }
 };
@@ -44,31 +44,31 @@ class TFont : public TPersistent {
   TFont& operator=(const TFont& other);
   void Assign(const TPersistent& source) override;
 
-  const std::string& Name() const { return spec_.Name; }
+  const std::string& Name() const { return logFont_.Name; }
   void SetName(const std::string& v);
-  int Height() const { return spec_.Height; }
+  int Height() const { return logFont_.Height; }
   void SetHeight(int v);
   // Points at kPixelsPerInch: Size = -Height * 72 / 96, rounded.
   int Size() const;
   void SetSize(int points);
-  TFontStyles Style() const { return spec_.Style; }
+  TFontStyles Style() const { return logFont_.Style; }
   void SetStyle(TFontStyles v);
-  int Charset() const { return spec_.Charset; }
+  int Charset() const { return logFont_.Charset; }
   void SetCharset(int v);
   TColor Color() const { return color_; }
   void SetColor(TColor v);
   TFontPitch Pitch() const { return pitch_; }
   void SetPitch(TFontPitch v);
 
-  const TFontSpec& Spec() const { return spec_; }
-  bool operator==(const TFont& o) const { return spec_ == o.spec_ && color_ == o.color_ && pitch_ == o.pitch_; }
+  const TLogFont& LogFont() const { return logFont_; }
+  bool operator==(const TFont& o) const { return logFont_ == o.logFont_ && color_ == o.color_ && pitch_ == o.pitch_; }
 
   // Called after every change of value.
   std::function<void()> OnChange;
 
  private:
   void Changed();
-  TFontSpec spec_;
+  TLogFont logFont_;
   TColor color_ = clWindowText;
   TFontPitch pitch_ = TFontPitch::fpDefault;
 };

@@ -118,7 +118,7 @@ class TFontEngine {
   FT_Face Face(int id) const { return faces_[static_cast<size_t>(id)].Face; }
   const std::string& FaceFamily(int id) const { return faces_[static_cast<size_t>(id)].Family; }
   const std::string& FaceFile(int id) const { return faces_[static_cast<size_t>(id)].File; }
-  std::shared_ptr<TFontInstance> Instance(const TFontSpec& spec);
+  std::shared_ptr<TFontInstance> Instance(const TLogFont& logFont);
   TCacheStats Stats() const { return {glyphBytes_, glyphs_.size(), instances_.size()}; }
 
   const TGlyphImage* CachedGlyph(const TGlyphKey& key);
@@ -138,7 +138,7 @@ class TFontEngine {
   };
   // The face of a fontconfig match, loaded once; -1 when FreeType cannot use it.
   int LoadFace(FcPattern* font);
-  std::shared_ptr<TFontInstance> Create(const TFontSpec& spec);
+  std::shared_ptr<TFontInstance> Create(const TLogFont& logFont);
   // Whether any installed scalable font claims the character: a cheap test
   // that spares a full font sort for characters nobody can draw.
   bool AnyFontHas(char32_t cp);
@@ -338,16 +338,16 @@ const TGlyphImage* TFontEngine::StoreGlyph(const TGlyphKey& key, TGlyphImage ima
   return &entry.Image;
 }
 
-std::shared_ptr<TFontInstance> TFontEngine::Instance(const TFontSpec& spec) {
+std::shared_ptr<TFontInstance> TFontEngine::Instance(const TLogFont& logFont) {
   // The character set does not change the face or the size, so it is not
   // part of what makes an instance different.
   for (auto it = instances_.begin(); it != instances_.end(); ++it) {
-    const TFontSpec& s = (*it)->spec_;
-    if (s.Height != spec.Height || !(s.Style == spec.Style) || s.Name != spec.Name) continue;
+    const TLogFont& s = (*it)->logFont_;
+    if (s.Height != logFont.Height || !(s.Style == logFont.Style) || s.Name != logFont.Name) continue;
     if (it != instances_.begin()) instances_.splice(instances_.begin(), instances_, it);
     return instances_.front();
   }
-  std::shared_ptr<TFontInstance> inst = Create(spec);
+  std::shared_ptr<TFontInstance> inst = Create(logFont);
   if (instances_.size() >= kInstanceCacheEntries) instances_.pop_back();
   instances_.push_front(inst);
   return inst;
@@ -531,7 +531,7 @@ TFontInstance::TChar TFontInstance::Locate(char32_t cp) {
     }
   }
   const TFaceChoice choice =
-      engine_->FallbackFor(cp, spec_.Style.Contains(fsBold), spec_.Style.Contains(fsItalic));
+      engine_->FallbackFor(cp, logFont_.Style.Contains(fsBold), logFont_.Style.Contains(fsItalic));
   if (choice.FaceId >= 0) {
     const int slot = AddSlot(choice);
     if (slot > 0) {
@@ -612,24 +612,24 @@ const TGlyphImage* TFontInstance::Glyph(char32_t cp) {
   return engine_->StoreGlyph(key, image, std::move(pixels));
 }
 
-std::shared_ptr<TFontInstance> TFontEngine::Create(const TFontSpec& spec) {
-  const bool bold = spec.Style.Contains(fsBold), italic = spec.Style.Contains(fsItalic);
-  const TFaceChoice choice = Resolve(spec.Name, bold, italic);
+std::shared_ptr<TFontInstance> TFontEngine::Create(const TLogFont& logFont) {
+  const bool bold = logFont.Style.Contains(fsBold), italic = logFont.Style.Contains(fsItalic);
+  const TFaceChoice choice = Resolve(logFont.Name, bold, italic);
   FT_Face face = Face(choice.FaceId);
   const TDesignMetrics design = DesignOf(face);
-  const TScaledMetrics scaled = ScaleForHeight(design, spec.Height);
+  const TScaledMetrics scaled = ScaleForHeight(design, logFont.Height);
 
   std::shared_ptr<TFontInstance> inst(new TFontInstance());
   inst->engine_ = this;
-  inst->spec_ = spec;
-  inst->underline_ = spec.Style.Contains(fsUnderline);
-  inst->strikeOut_ = spec.Style.Contains(fsStrikeOut);
+  inst->logFont_ = logFont;
+  inst->underline_ = logFont.Style.Contains(fsUnderline);
+  inst->strikeOut_ = logFont.Style.Contains(fsStrikeOut);
   inst->emPixels_ = scaled.EmPixels;
   inst->em26_6_ = std::max(64, static_cast<int>(std::lround(scaled.EmPixels * 64)));
   inst->chars_ = std::make_unique<TFontInstance::TCharMap>();
   if (inst->AddSlot(choice) != 0)
     throw EOutOfResources("Cannot scale the font \"" + FaceFamily(choice.FaceId) + "\" to height " +
-                          std::to_string(spec.Height));
+                          std::to_string(logFont.Height));
 
   TTextMetric& tm = inst->metrics_;
   tm.Ascent = scaled.Ascent;
@@ -652,7 +652,7 @@ std::shared_ptr<TFontInstance> TFontEngine::Create(const TFontSpec& spec) {
   return inst;
 }
 
-std::shared_ptr<TFontInstance> Instance(const TFontSpec& spec) { return TFontEngine::Get().Instance(spec); }
+std::shared_ptr<TFontInstance> Instance(const TLogFont& logFont) { return TFontEngine::Get().Instance(logFont); }
 
 TCacheStats CacheStats() { return TFontEngine::Get().Stats(); }
 

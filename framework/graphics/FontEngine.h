@@ -56,7 +56,7 @@ struct TResolvedFace {
 
 // The instance for a font description; cached. Throws EOutOfResources when
 // no usable font exists at all.
-std::shared_ptr<TFontInstance> Instance(const TFontSpec& spec);
+std::shared_ptr<TFontInstance> Instance(const TLogFont& logFont);
 
 // The face a family name and style resolve to (for diagnostics and tests).
 TResolvedFace ResolveFace(const std::string& family, bool bold, bool italic);
@@ -125,7 +125,7 @@ class TFontInstance {
   int AddSlot(const TFaceChoice& choice);
 
   TFontEngine* engine_ = nullptr;
-  TFontSpec spec_;
+  TLogFont logFont_;
   double emPixels_ = 0;
   int em26_6_ = 0;
   TTextMetric metrics_;

@@ -47,7 +47,7 @@ class TDeviceContext {
     TPoint WindowOrg;
     TPoint ViewportOrg;
     std::optional<TRegion> AppClip;  // target coordinates; none = no application clip
-    TFontSpec Font;
+    TLogFont Font;
     TColor TextColor = clBlack;
     TColor BkColor = clWhite;
     int BkMode = 2;  // OPAQUE
@@ -216,7 +216,7 @@ struct TTextMetric {
   int MaxCharWidth = 0;
 };
 
-void SelectFont(HDC dc, const TFontSpec& font);
+void SelectFont(HDC dc, const TLogFont& font);
 TColor SetTextColor(HDC dc, TColor color);
 TColor SetBkColor(HDC dc, TColor color);
 int SetBkMode(HDC dc, int mode);
@@ -233,5 +233,5 @@ bool ExtTextOut(HDC dc, int x, int y, const TRect* clip, bool opaque, std::strin
 int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format);
 
 // Metrics without a DC (same engine).
-TTextMetric FontMetrics(const TFontSpec& font);
-TSize TextExtent(const TFontSpec& font, std::string_view text);
+TTextMetric FontMetrics(const TLogFont& font);
+TSize TextExtent(const TLogFont& font, std::string_view text);

@@ -137,7 +137,7 @@ bool OutputLine(HDC dc, int x, int y, const TRect* clip, bool opaque, std::strin
 
 }  // namespace
 
-void SelectFont(HDC dc, const TFontSpec& font) {
+void SelectFont(HDC dc, const TLogFont& font) {
   if (dc) dc->Current().Font = font;
 }
 
@@ -238,9 +238,9 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format) {
   return total;
 }
 
-TTextMetric FontMetrics(const TFontSpec& font) { return font_engine::Instance(font)->Metrics(); }
+TTextMetric FontMetrics(const TLogFont& font) { return font_engine::Instance(font)->Metrics(); }
 
-TSize TextExtent(const TFontSpec& font, std::string_view text) {
+TSize TextExtent(const TLogFont& font, std::string_view text) {
   auto instance = font_engine::Instance(font);
   return {instance->TextWidth(Utf8ToUtf32(text)), instance->Metrics().Height};
 }

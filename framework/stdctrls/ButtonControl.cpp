@@ -236,7 +236,7 @@ TSize MeasureTextBlock(const TFont& font, const std::string& text, unsigned form
   // Measuring draws nothing; one small DC serves every call.
   static TBitmap scratch(1, 1);
   static TDeviceContext dc(&scratch);
-  SelectFont(&dc, font.Spec());
+  SelectFont(&dc, font.LogFont());
   TRect r{0, 0, std::max(0, width), 0};
   DrawText(&dc, text, r, (format & ~unsigned{DT_VCENTER | DT_BOTTOM}) | DT_CALCRECT);
   return {r.Width(), r.Height()};

@@ -118,7 +118,7 @@ unsigned TCustomPanel::CaptionFormat() const {
 void TCustomPanel::PaintCaption(HDC dc, const TRect& rect) {
   if (text_.empty() || rect.IsEmpty()) return;
   // One line, centred vertically by the height of the font's line.
-  const int h = ::TextExtent(font_.Spec(), "W").cy;
+  const int h = ::TextExtent(font_.LogFont(), "W").cy;
   TRect r = rect;
   r.Top = (rect.Top + rect.Bottom - h) / 2;
   r.Bottom = r.Top + h;

@@ -49,16 +49,16 @@ int HalfPointsToHeight(int halfPoints) {
   return -static_cast<int>(std::lround(hp * static_cast<double>(kPixelsPerInch) / 144.0));
 }
 
-TFontSpec RunFontSpec(const TRunFormat& format, const TFont& controlFont) {
-  if (!format.Explicit) return controlFont.Spec();
-  TFontSpec spec;
-  spec.Name = format.FontName.empty() ? controlFont.Name() : format.FontName;
-  spec.Height = HalfPointsToHeight(format.HalfPoints);
-  if (format.Bold) spec.Style.Include(fsBold);
-  if (format.Italic) spec.Style.Include(fsItalic);
-  if (format.Underline) spec.Style.Include(fsUnderline);
-  spec.Charset = format.Charset;
-  return spec;
+TLogFont RunLogFont(const TRunFormat& format, const TFont& controlFont) {
+  if (!format.Explicit) return controlFont.LogFont();
+  TLogFont logFont;
+  logFont.Name = format.FontName.empty() ? controlFont.Name() : format.FontName;
+  logFont.Height = HalfPointsToHeight(format.HalfPoints);
+  if (format.Bold) logFont.Style.Include(fsBold);
+  if (format.Italic) logFont.Style.Include(fsItalic);
+  if (format.Underline) logFont.Style.Include(fsUnderline);
+  logFont.Charset = format.Charset;
+  return logFont;
 }
 
 TColor RunColor(const TRunFormat& format, const TFont& controlFont) {

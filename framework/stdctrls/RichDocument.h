@@ -32,7 +32,7 @@ struct TRunFormat {
 };
 
 // The font and colour a run is drawn with inside a control whose font is `controlFont`.
-TFontSpec RunFontSpec(const TRunFormat& format, const TFont& controlFont);
+TLogFont RunLogFont(const TRunFormat& format, const TFont& controlFont);
 TColor RunColor(const TRunFormat& format, const TFont& controlFont);
 // The pixel height (negative, by the sign rule) of a size in half points at kPixelsPerInch.
 int HalfPointsToHeight(int halfPoints);

@@ -98,17 +98,17 @@ bool IsBreakAfter(char32_t cp) { return cp == U' ' || cp == U'\t' || cp == U'-' 
 
 // ---------------------------------------------------------------------------
 
-int TRichFonts::IndexOf(const TFontSpec& spec) {
-  std::string key = spec.Name;
+int TRichFonts::IndexOf(const TLogFont& logFont) {
+  std::string key = logFont.Name;
   key += '\0';
-  key += std::to_string(spec.Height) + ',' + std::to_string(spec.Style.Bits()) + ',' + std::to_string(spec.Charset);
+  key += std::to_string(logFont.Height) + ',' + std::to_string(logFont.Style.Bits()) + ',' + std::to_string(logFont.Charset);
   const auto it = index_.find(key);
   if (it != index_.end()) return it->second;
   if (entries_.size() >= kMaxFonts) return 0;
   index_.emplace(std::move(key), static_cast<int>(entries_.size()));
   auto e = std::make_unique<TEntry>();
-  e->Spec = spec;
-  e->Metrics = FontMetrics(spec);
+  e->LogFont = logFont;
+  e->Metrics = FontMetrics(logFont);
   e->Low.assign(kLowChars, -1);
   entries_.push_back(std::move(e));
   return static_cast<int>(entries_.size() - 1);
@@ -119,12 +119,12 @@ int TRichFonts::Advance(int font, char32_t cp) {
   TEntry& e = *entries_[static_cast<size_t>(font)];
   if (cp < kLowChars) {
     int& w = e.Low[cp];
-    if (w < 0) w = std::max(0, TextExtent(e.Spec, CodePointToUtf8(cp)).cx);
+    if (w < 0) w = std::max(0, TextExtent(e.LogFont, CodePointToUtf8(cp)).cx);
     return w;
   }
   const auto it = e.High.find(cp);
   if (it != e.High.end()) return it->second;
-  const int w = std::max(0, TextExtent(e.Spec, CodePointToUtf8(cp)).cx);
+  const int w = std::max(0, TextExtent(e.LogFont, CodePointToUtf8(cp)).cx);
   e.High.emplace(cp, w);
   return w;
 }
@@ -132,7 +132,7 @@ int TRichFonts::Advance(int font, char32_t cp) {
 // ---------------------------------------------------------------------------
 
 void TRichEditLayout::SetControlFont(const TFont& font) {
-  if (controlFont_.Spec() == font.Spec()) {
+  if (controlFont_.LogFont() == font.LogFont()) {
     controlFont_ = font;  // the colour does not move anything
     return;
   }
@@ -169,12 +169,12 @@ void TRichEditLayout::Replaced(const TDocChange& change) {
 
 int TRichEditLayout::FontOf(const TRunFormat& format) const {
   if (!format.Explicit) {
-    if (controlFontIndex_ < 0) controlFontIndex_ = fonts_.IndexOf(controlFont_.Spec());
+    if (controlFontIndex_ < 0) controlFontIndex_ = fonts_.IndexOf(controlFont_.LogFont());
     return controlFontIndex_;
   }
   if (lastFormatFont_ >= 0 && format == lastFormat_) return lastFormatFont_;
   lastFormat_ = format;
-  lastFormatFont_ = fonts_.IndexOf(RunFontSpec(format, controlFont_));
+  lastFormatFont_ = fonts_.IndexOf(RunLogFont(format, controlFont_));
   return lastFormatFont_;
 }
 

@@ -27,8 +27,8 @@ class TRichFonts {
  public:
   static constexpr size_t kMaxFonts = 256;
 
-  int IndexOf(const TFontSpec& spec);
-  const TFontSpec& Spec(int font) const { return entries_[static_cast<size_t>(font)]->Spec; }
+  int IndexOf(const TLogFont& logFont);
+  const TLogFont& LogFont(int font) const { return entries_[static_cast<size_t>(font)]->LogFont; }
   const TTextMetric& Metrics(int font) const { return entries_[static_cast<size_t>(font)]->Metrics; }
   // Control characters take no room (tabs are the layout's business).
   int Advance(int font, char32_t cp);
@@ -39,14 +39,14 @@ class TRichFonts {
 
  private:
   struct TEntry {
-    TFontSpec Spec;
+    TLogFont LogFont;
     TTextMetric Metrics;
     std::vector<int> Low;  // advances below kLowChars, -1 until measured
     std::unordered_map<char32_t, int> High;
   };
   static constexpr char32_t kLowChars = 0x800;
   std::vector<std::unique_ptr<TEntry>> entries_;
-  std::unordered_map<std::string, int> index_;  // by KeyOf(spec)
+  std::unordered_map<std::string, int> index_;  // by KeyOf(logFont)
 };
 
 struct TLineBox {

@@ -352,8 +352,8 @@ void TCustomRichEdit::PaintStretch(HDC dc, const TRichRun& run, int runStart, co
     if (!started) return;
     text = text.substr(first, last - first);
   }
-  const TFontSpec& spec = layout_.Fonts().Spec(piece.Font);
-  SelectFont(dc, spec);
+  const TLogFont& logFont = layout_.Fonts().LogFont(piece.Font);
+  SelectFont(dc, logFont);
   SetTextColor(dc, color);
   TextOut(dc, x, baseline - layout_.Fonts().Metrics(piece.Font).Ascent, text);
 }

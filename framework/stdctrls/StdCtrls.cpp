@@ -68,7 +68,7 @@ unsigned TStaticText::TextFormat() const {
 
 void TStaticText::AdjustBounds() {
   if (!autoSize_ || IsLoading() || IsDestroying()) return;
-  const TSize text = ::TextExtent(font_.Spec(), text_);
+  const TSize text = ::TextExtent(font_.LogFont(), text_);
   const int w = text.cx + 2 * BorderSize();
   const int h = text.cy + 2 * BorderSize();
   // The edge the text is aligned to stays where it is.
@@ -143,9 +143,9 @@ TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
 }
 
 TRect TCustomGroupBox::CaptionRect() const {
-  const int h = std::max(4, ::TextExtent(font_.Spec(), "W").cy) + 2;
+  const int h = std::max(4, ::TextExtent(font_.LogFont(), "W").cy) + 2;
   const int left = 6;
-  const int textWidth = text_.empty() ? 0 : ::TextExtent(font_.Spec(), text_).cx;
+  const int textWidth = text_.empty() ? 0 : ::TextExtent(font_.LogFont(), text_).cx;
   const int right = std::min(width_, left + textWidth + 8);
   return {left, 0, std::max(left, right), h};
 }

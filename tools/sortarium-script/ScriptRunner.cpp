@@ -131,10 +131,10 @@ void TScriptRunner::MouseAt(Point p, int button, bool down) {
   backend_->InjectMouseButton(form_->Handle(), {p.X, p.Y}, button, down);
 }
 
-void TScriptRunner::Key(const std::string& spec) {
+void TScriptRunner::Key(const std::string& keys) {
   std::vector<std::string> parts;
   std::string part;
-  for (char ch : spec) {
+  for (char ch : keys) {
     if (ch == '+' && !part.empty()) {
       parts.push_back(part);
       part.clear();
@@ -148,7 +148,7 @@ void TScriptRunner::Key(const std::string& spec) {
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
     const std::string mod = LowerCase(parts[i]);
     const int vk = mod == "shift" ? VK_SHIFT : mod == "ctrl" ? VK_CONTROL : mod == "alt" ? VK_MENU : 0;
-    if (!vk) throw TScriptError("unknown modifier '" + parts[i] + "' in key '" + spec + "'");
+    if (!vk) throw TScriptError("unknown modifier '" + parts[i] + "' in key '" + keys + "'");
     if (vk != VK_SHIFT) modified = true;
     held.push_back(vk);
     backend_->InjectKey(vk, true);
@@ -169,7 +169,7 @@ void TScriptRunner::Key(const std::string& spec) {
     const int n = std::atoi(name.c_str() + 1);
     if (n >= 1 && n <= 12) vk = VK_F1 + n - 1;
   }
-  if (!vk) throw TScriptError("unknown key '" + spec + "'");
+  if (!vk) throw TScriptError("unknown key '" + keys + "'");
   backend_->InjectKey(vk, true);
   if (!text.empty() && !modified) backend_->InjectText(text);
   backend_->InjectKey(vk, false);

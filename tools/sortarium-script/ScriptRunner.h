@@ -46,7 +46,7 @@ class TScriptRunner {
   };
   Point CentreOf(TControl* control) const;
   void MouseAt(Point p, int button, bool down);
-  void Key(const std::string& spec);
+  void Key(const std::string& keys);
 
   std::string Dump() const;
   std::string DumpSkin(const std::string& section) const;

@@ -12,8 +12,8 @@
 
 namespace {
 
-TFontSpec Spec(int height, TFontStyles style = {}, const std::string& name = "MS Sans Serif") {
-  TFontSpec s;
+TLogFont LogFont(int height, TFontStyles style = {}, const std::string& name = "MS Sans Serif") {
+  TLogFont s;
   s.Name = name;
   s.Height = height;
   s.Style = style;
@@ -121,7 +121,7 @@ TEST(FontTest, SignRuleOnInstalledFaces) {
   for (const char* name : {"MS Sans Serif", "Arial", "DejaVu Sans"}) {
     for (TFontStyles style : {TFontStyles{}, TFontStyles{fsBold}}) {
       for (int h : heights) {
-        const TTextMetric tm = FontMetrics(Spec(h, style, name));
+        const TTextMetric tm = FontMetrics(LogFont(h, style, name));
         const std::string what = std::string(name) + " height " + std::to_string(h);
         EXPECT_EQ(tm.Height, tm.Ascent + tm.Descent) << what;
         EXPECT_GT(tm.Descent, 0) << what;
@@ -191,7 +191,7 @@ TEST(FontTest, StylesUseRealFacesWhenInstalled) {
   EXPECT_FALSE(bold.SyntheticBold);
   EXPECT_FALSE(italic.SyntheticItalic);
   EXPECT_FALSE(both.SyntheticBold || both.SyntheticItalic);
-  EXPECT_GT(TextExtent(Spec(-16, {fsBold}, "Arial"), "Sortarium").cx, TextExtent(Spec(-16, {}, "Arial"), "Sortarium").cx);
+  EXPECT_GT(TextExtent(LogFont(-16, {fsBold}, "Arial"), "Sortarium").cx, TextExtent(LogFont(-16, {}, "Arial"), "Sortarium").cx);
 }
 
 // A family installed with a regular face only, or empty when there is none.
@@ -227,14 +227,14 @@ TEST(FontTest, BoldIsSynthesisedOnlyWithoutABoldFace) {
   const auto face = font_engine::ResolveFace(family, true, false);
   if (face.Family != family) GTEST_SKIP() << family << " is not chosen by its own name";
   EXPECT_TRUE(face.SyntheticBold) << family;
-  const TTextMetric regular = FontMetrics(Spec(-20, {}, family));
-  const TTextMetric bold = FontMetrics(Spec(-20, {fsBold}, family));
+  const TTextMetric regular = FontMetrics(LogFont(-20, {}, family));
+  const TTextMetric bold = FontMetrics(LogFont(-20, {fsBold}, family));
   EXPECT_GT(bold.AveCharWidth, regular.AveCharWidth) << "synthesised bold must widen the advance";
   EXPECT_EQ(bold.Height, regular.Height);
 }
 
 TEST(FontTest, CyrillicAndFallbackCharactersMeasure) {
-  auto font = font_engine::Instance(Spec(-16));
+  auto font = font_engine::Instance(LogFont(-16));
   // Cyrillic lives in the face itself; the snowman and the CJK character
   // come from whatever face fontconfig finds for them.
   for (char32_t cp : {U'Ж', U'я', U'Ё', U'\u2603', U'\u4E00'}) {
@@ -251,13 +251,13 @@ TEST(FontTest, CyrillicAndFallbackCharactersMeasure) {
   }
   // A code point no face has: the missing-glyph box, not a crash.
   font->Glyph(U'\U0010FFFD');
-  EXPECT_GT(TextExtent(Spec(-16), "Заполнить").cx, TextExtent(Spec(-16), "Запол").cx);
+  EXPECT_GT(TextExtent(LogFont(-16), "Заполнить").cx, TextExtent(LogFont(-16), "Запол").cx);
 }
 
 TEST(FontTest, CachesStayBounded) {
   // Many sizes of a large glyph would need far more than the cache may hold.
   for (int h = -40; h >= -400; h -= 4) {
-    auto font = font_engine::Instance(Spec(h));
+    auto font = font_engine::Instance(LogFont(h));
     ASSERT_NE(font->Glyph(U'W'), nullptr);
     ASSERT_NE(font->Glyph(U'Ж'), nullptr);
   }
@@ -271,11 +271,11 @@ TEST(FontTest, CachesStayBounded) {
 TEST(FontTest, GlyphCoverageSurvivesEviction) {
   // The image handed out stays usable until the next Glyph call, even when
   // that image was the last one stored before the cache filled up.
-  auto small = font_engine::Instance(Spec(-16));
+  auto small = font_engine::Instance(LogFont(-16));
   const auto* first = small->Glyph(U'A');
   ASSERT_NE(first, nullptr);
   std::vector<uint8_t> before(first->Coverage, first->Coverage + first->Width * first->Height);
-  for (int h = -100; h >= -500; h -= 5) font_engine::Instance(Spec(h))->Glyph(U'M');
+  for (int h = -100; h >= -500; h -= 5) font_engine::Instance(LogFont(h))->Glyph(U'M');
   const auto* again = small->Glyph(U'A');
   ASSERT_NE(again, nullptr);
   std::vector<uint8_t> after(again->Coverage, again->Coverage + again->Width * again->Height);

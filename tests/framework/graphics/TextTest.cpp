@@ -12,8 +12,8 @@
 
 namespace {
 
-TFontSpec Spec(int height, TFontStyles style = {}) {
-  TFontSpec s;
+TLogFont LogFont(int height, TFontStyles style = {}) {
+  TLogFont s;
   s.Height = height;
   s.Style = style;
   return s;
@@ -23,7 +23,7 @@ TFontSpec Spec(int height, TFontStyles style = {}) {
 struct TSurface {
   TBitmap Bitmap;
   TDeviceContext Dc;
-  TSurface(int w, int h, const TFontSpec& font) : Bitmap(w, h), Dc(&Bitmap) {
+  TSurface(int w, int h, const TLogFont& font) : Bitmap(w, h), Dc(&Bitmap) {
     Bitmap.Fill(clWhite);
     SelectFont(&Dc, font);
     SetTextColor(&Dc, clBlack);
@@ -41,13 +41,13 @@ struct TSurface {
 };
 
 // Where the ink of `text` falls relative to its cell's top-left corner.
-TRect ReferenceInk(const TFontSpec& font, const std::string& text) {
+TRect ReferenceInk(const TLogFont& font, const std::string& text) {
   TSurface s(600, 200, font);
   TextOut(&s.Dc, 100, 50, text);
   return s.Ink().Offset(-100, -50);
 }
 
-TRect CalcRect(const TFontSpec& font, const std::string& text, TRect rect, unsigned format) {
+TRect CalcRect(const TLogFont& font, const std::string& text, TRect rect, unsigned format) {
   TSurface s(1, 1, font);
   DrawText(&s.Dc, text, rect, format | DT_CALCRECT);
   return rect;
@@ -56,7 +56,7 @@ TRect CalcRect(const TFontSpec& font, const std::string& text, TRect rect, unsig
 // --- measuring ---
 
 TEST(TextTest, CalcRectGeometry) {
-  const TFontSpec font = Spec(-16);
+  const TLogFont font = LogFont(-16);
   const TTextMetric tm = FontMetrics(font);
   const auto w = [&](const std::string& s) { return TextExtent(font, s).cx; };
   struct TCase {
@@ -109,15 +109,15 @@ TEST(TextTest, CalcRectGeometry) {
   DrawText(&tabs.Dc, "\tb", line, DT_EXPANDTABS | DT_TABSTOP | (4u << 8));
   EXPECT_EQ(tabs.Ink(), ReferenceInk(font, "b").Offset(4 * tm.AveCharWidth, 0));
   // External leading is added per line when asked for.
-  const TFontSpec big = Spec(-64);
+  const TLogFont big = LogFont(-64);
   const TTextMetric btm = FontMetrics(big);
   ASSERT_GT(btm.ExternalLeading, 0);
   EXPECT_EQ(CalcRect(big, "a\nb", {0, 0, 500, 0}, DT_EXTERNALLEADING).Height(), 2 * (btm.Height + btm.ExternalLeading));
 }
 
 TEST(TextTest, DrawTextReturnsTheTextHeight) {
-  TSurface s(100, 100, Spec(-13));
-  const int h = FontMetrics(Spec(-13)).Height;
+  TSurface s(100, 100, LogFont(-13));
+  const int h = FontMetrics(LogFont(-13)).Height;
   TRect r{0, 0, 100, 100};
   EXPECT_EQ(DrawText(&s.Dc, "one\ntwo\nthree", r, 0), 3 * h);
   EXPECT_EQ(r, TRect(0, 0, 100, 100)) << "only DT_CALCRECT changes the rectangle";
@@ -125,7 +125,7 @@ TEST(TextTest, DrawTextReturnsTheTextHeight) {
 }
 
 TEST(TextTest, EndEllipsisFitsTheRect) {
-  const TFontSpec font = Spec(-13);
+  const TLogFont font = LogFont(-13);
   const std::string text = "A rather long caption that cannot fit";
   const TRect r = CalcRect(font, text, {0, 0, 80, 20}, DT_SINGLELINE | DT_END_ELLIPSIS);
   EXPECT_LE(r.Width(), 80);
@@ -145,7 +145,7 @@ TEST(TextTest, EndEllipsisFitsTheRect) {
 
 TEST(TextTest, TextOutPutsTheCellTopLeftAtThePoint) {
   // "H" stands on the baseline, Ascent rows below the point.
-  const TFontSpec font = Spec(-32);
+  const TLogFont font = LogFont(-32);
   const TTextMetric tm = FontMetrics(font);
   TSurface s(200, 100, font);
   EXPECT_TRUE(TextOut(&s.Dc, 30, 10, "H"));
@@ -162,7 +162,7 @@ TEST(TextTest, TextOutPutsTheCellTopLeftAtThePoint) {
 }
 
 TEST(TextTest, CyrillicDraws) {
-  const TFontSpec font = Spec(-16);
+  const TLogFont font = LogFont(-16);
   const TSize extent = TextExtent(font, "Заполнить массив");
   EXPECT_GT(extent.cx, 50);
   TSurface s(300, 50, font);
@@ -175,7 +175,7 @@ TEST(TextTest, CyrillicDraws) {
 
 TEST(TextTest, BlendFollowsCoverageExactly) {
   // Every pixel is background + (colour - background) * coverage / 255, rounded.
-  const TFontSpec font = Spec(-24);
+  const TLogFont font = LogFont(-24);
   TBitmap bm(80, 60);
   bm.Fill(RGB(128, 40, 250));
   TDeviceContext dc(&bm);
@@ -203,7 +203,7 @@ TEST(TextTest, BlendFollowsCoverageExactly) {
 }
 
 TEST(TextTest, OpaqueAndTransparentBackground) {
-  const TFontSpec font = Spec(-16);
+  const TLogFont font = LogFont(-16);
   const TSize extent = TextExtent(font, "Mix");
   for (int mode : {OPAQUE, TRANSPARENT}) {
     TSurface s(100, 40, font);
@@ -221,7 +221,7 @@ TEST(TextTest, OpaqueAndTransparentBackground) {
 }
 
 TEST(TextTest, ExtTextOutClipsAndFills) {
-  const TFontSpec font = Spec(-32);
+  const TLogFont font = LogFont(-32);
   TSurface s(200, 80, font);
   SetBkColor(&s.Dc, clYellow);
   const TRect clip{20, 10, 50, 40};
@@ -236,7 +236,7 @@ TEST(TextTest, ExtTextOutClipsAndFills) {
 }
 
 TEST(TextTest, DrawTextAlignment) {
-  const TFontSpec font = Spec(-16);
+  const TLogFont font = LogFont(-16);
   const TTextMetric tm = FontMetrics(font);
   const std::string text = "Выбор";
   const int w = TextExtent(font, text).cx;
@@ -276,7 +276,7 @@ TEST(TextTest, DrawTextAlignment) {
 
 TEST(TextTest, ButtonCaptionTwoLinesCentred) {
   // A 145 x 60 button caption with font height -16: two lines, each centred.
-  const TFontSpec font = Spec(-16);
+  const TLogFont font = LogFont(-16);
   const TTextMetric tm = FontMetrics(font);
   const std::string first = "Заполнить ", second = "массив";
   TSurface s(145, 60, font);
@@ -297,7 +297,7 @@ TEST(TextTest, ButtonCaptionTwoLinesCentred) {
 }
 
 TEST(TextTest, WordBreakLinesMatchTheirWidths) {
-  const TFontSpec font = Spec(-13);
+  const TLogFont font = LogFont(-13);
   const TTextMetric tm = FontMetrics(font);
   const std::string words[] = {"один", "два", "три", "четыре", "пять"};
   const int space = TextExtent(font, " ").cx;
@@ -326,7 +326,7 @@ TEST(TextTest, WordBreakLinesMatchTheirWidths) {
 }
 
 TEST(TextTest, ClippingKeepsInkInside) {
-  const TFontSpec font = Spec(-40);
+  const TLogFont font = LogFont(-40);
   const TRect rect{20, 15, 70, 45};
   {
     TSurface s(200, 100, font);
@@ -352,14 +352,14 @@ TEST(TextTest, ClippingKeepsInkInside) {
   }
   {
     // Text far outside the bitmap, and partly outside on every side.
-    TSurface s(30, 20, Spec(-64));
+    TSurface s(30, 20, LogFont(-64));
     for (TPoint p : {TPoint{-1000000000, 5}, TPoint{5, 1000000000}, TPoint{-20, -30}, TPoint{10, 5}})
       EXPECT_TRUE(TextOut(&s.Dc, p.X, p.Y, "Жgj"));
   }
 }
 
 TEST(TextTest, PrefixUnderlinesOneCharacter) {
-  const TFontSpec font = Spec(-20);
+  const TLogFont font = LogFont(-20);
   const TTextMetric tm = FontMetrics(font);
   TSurface plain(200, 40, font), marked(200, 40, font);
   TRect r{0, 0, 200, 40};
@@ -390,7 +390,7 @@ TEST(TextTest, PrefixUnderlinesOneCharacter) {
 
 TEST(TextTest, UnderlineAndStrikeOutSpanTheText) {
   for (TFontStyle style : {fsUnderline, fsStrikeOut}) {
-    const TFontSpec font = Spec(-20, {style});
+    const TLogFont font = LogFont(-20, {style});
     const TTextMetric tm = FontMetrics(font);
     const auto d = font_engine::Instance(font)->Decorations();
     const int w = TextExtent(font, "a b").cx;
@@ -404,7 +404,7 @@ TEST(TextTest, UnderlineAndStrikeOutSpanTheText) {
 }
 
 TEST(TextTest, BadInputIsHarmless) {
-  TSurface s(50, 30, Spec(-12));
+  TSurface s(50, 30, LogFont(-12));
   TRect r{0, 0, 50, 30};
   // Broken UTF-8 draws replacement characters; nothing crashes.
   const std::string broken = std::string("a\xC3") + "\xFF\xFE" + "\xE2\x82" + "b";
@@ -416,23 +416,23 @@ TEST(TextTest, BadInputIsHarmless) {
   // A lone prefix at the end, prefixes before breaks and tabs.
   EXPECT_GT(DrawText(&s.Dc, "&\n&\r\n\t&", r, DT_EXPANDTABS), 0);
   // Absurd heights are bounded; a missing DC answers failure.
-  SelectFont(&s.Dc, Spec(INT32_MIN));
-  EXPECT_LE(FontMetrics(Spec(INT32_MIN)).Height, 2 * font_engine::kMaxPixelHeight);
+  SelectFont(&s.Dc, LogFont(INT32_MIN));
+  EXPECT_LE(FontMetrics(LogFont(INT32_MIN)).Height, 2 * font_engine::kMaxPixelHeight);
   EXPECT_TRUE(TextOut(&s.Dc, 0, 0, "x"));
   EXPECT_FALSE(TextOut(nullptr, 0, 0, "x"));
   EXPECT_EQ(DrawText(nullptr, "x", r, 0), 0);
   TTextMetric tm;
   EXPECT_FALSE(GetTextMetrics(nullptr, &tm));
   // Word breaking into a rectangle of no width puts each word on its own line.
-  const TRect narrow = CalcRect(Spec(-12), "a b c", {0, 0, 0, 0}, DT_WORDBREAK);
-  EXPECT_EQ(narrow.Height(), 3 * FontMetrics(Spec(-12)).Height);
+  const TRect narrow = CalcRect(LogFont(-12), "a b c", {0, 0, 0, 0}, DT_WORDBREAK);
+  EXPECT_EQ(narrow.Height(), 3 * FontMetrics(LogFont(-12)).Height);
 }
 
 TEST(TextTest, SystemColoursResolveBeforeDrawing) {
   TBitmap bm(40, 30);
   bm.Fill(clWhite);
   TDeviceContext dc(&bm);
-  SelectFont(&dc, Spec(-20));
+  SelectFont(&dc, LogFont(-20));
   SetTextColor(&dc, clWindowText);
   EXPECT_EQ(SetBkMode(&dc, 7), 0) << "an unknown mode is refused";
   EXPECT_EQ(SetBkMode(&dc, OPAQUE), OPAQUE);

@@ -200,7 +200,7 @@ TEST_F(BitBtnTest, CaptionBlockFollowsTheLayoutFormula) {
   first->SetCaption("Заполнить \r\nмассив");
   Pump();
   const TSize block = first->TextBlockSize(145);
-  EXPECT_EQ(block.cy, 2 * FontMetrics(first->Font()->Spec()).Height);
+  EXPECT_EQ(block.cy, 2 * FontMetrics(first->Font()->LogFont()).Height);
   const TButtonGeometry g = first->CalcLayout(first->ClientRect());
   EXPECT_EQ(g.TextRect, Bounds((145 - block.cx) / 2, (60 - block.cy + 1) / 2, block.cx, block.cy));
   const TRect drawn = InkBox(FaceInterior(first), clBtnFace).Offset(-first->Left(), -first->Top());

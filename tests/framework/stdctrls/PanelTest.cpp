@@ -75,7 +75,7 @@ TEST_F(PanelTest, CaptionIsOneLineCentredVertically) {
   ASSERT_FALSE(ink.IsEmpty());
   EXPECT_NEAR(ink.Left - inner.Left, inner.Right - ink.Right, 1) << "centred by default";
   // The ink lies in the line cell centred in the panel.
-  const int h = TextExtent(panel->Font()->Spec(), "W").cy;
+  const int h = TextExtent(panel->Font()->LogFont(), "W").cy;
   const int top = inner.Top + (inner.Height() - h) / 2;
   EXPECT_GE(ink.Top, top);
   EXPECT_LE(ink.Bottom, top + h);

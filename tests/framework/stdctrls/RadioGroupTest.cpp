@@ -19,7 +19,7 @@ class RadioGroupTest : public ControlsFixture {
     group->OnClick = [this](TComponent*) { ++clicks; };
     ShowForm();
   }
-  int CaptionHeight() { return std::max(4, TextExtent(group->Font()->Spec(), "W").cy) + 2; }
+  int CaptionHeight() { return std::max(4, TextExtent(group->Font()->LogFont(), "W").cy) + 2; }
   void ClickItem(int i) {
     const TRect r = ScreenRect(group->Buttons(i));
     const TPoint p{r.Left + 6, (r.Top + r.Bottom) / 2};

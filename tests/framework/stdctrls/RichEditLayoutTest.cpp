@@ -16,7 +16,7 @@ class RichEditLayoutTest : public ::testing::Test {
     font.SetHeight(-20);
     layout.SetControlFont(font);
   }
-  int Width(const char* text) { return TextExtent(font.Spec(), text).cx; }
+  int Width(const char* text) { return TextExtent(font.LogFont(), text).cx; }
   void Lay(const std::string& text, int width) {
     doc = TRichDocument::FromPlainText(text);
     layout.Replaced({0, 0, doc.ParagraphCount()});
@@ -135,20 +135,20 @@ TEST_F(RichEditLayoutTest, LinesOfRandomDocumentsCoverEveryParagraph) {
 // entry (and a measured font) for each of them.
 TEST_F(RichEditLayoutTest, TheFontTableIsBounded) {
   TRichFonts fonts;
-  TFontSpec spec = font.Spec();
+  TLogFont logFont = font.LogFont();
   for (int i = 0; i < 400; ++i) {
-    spec.Height = -(8 + i % 300);
-    spec.Style = i >= 300 ? TFontStyles{fsBold} : TFontStyles{};
-    const int index = fonts.IndexOf(spec);
+    logFont.Height = -(8 + i % 300);
+    logFont.Style = i >= 300 ? TFontStyles{fsBold} : TFontStyles{};
+    const int index = fonts.IndexOf(logFont);
     if (static_cast<size_t>(i) < TRichFonts::kMaxFonts) {
       EXPECT_EQ(index, i);
     } else {
       EXPECT_EQ(index, 0);
     }
   }
-  spec.Height = -9;
-  spec.Style = {};
-  EXPECT_EQ(fonts.IndexOf(spec), 1) << "known fonts are still found";
+  logFont.Height = -9;
+  logFont.Style = {};
+  EXPECT_EQ(fonts.IndexOf(logFont), 1) << "known fonts are still found";
 }
 
 }  // namespace

@@ -132,7 +132,7 @@ TEST_F(StaticTextTest, CaptionIsCentredAndTallTextIsClippedInsideTheBorder) {
 
 TEST_F(StaticTextTest, AutoSizeFitsTheCaptionAndKeepsTheAlignedEdge) {
   text->SetAutoSize(true);
-  const TSize ext = TextExtent(text->Font()->Spec(), "12");
+  const TSize ext = TextExtent(text->Font()->LogFont(), "12");
   EXPECT_EQ(text->Width(), ext.cx + 2);
   EXPECT_EQ(text->Height(), ext.cy + 2);
 
@@ -140,11 +140,11 @@ TEST_F(StaticTextTest, AutoSizeFitsTheCaptionAndKeepsTheAlignedEdge) {
   const int right = text->Left() + text->Width();
   text->SetCaption("123456");
   EXPECT_EQ(text->Left() + text->Width(), right);
-  EXPECT_EQ(text->Width(), TextExtent(text->Font()->Spec(), "123456").cx + 2);
+  EXPECT_EQ(text->Width(), TextExtent(text->Font()->LogFont(), "123456").cx + 2);
 
   text->SetAutoSize(false);
   text->SetCaption("1");
-  EXPECT_EQ(text->Width(), TextExtent(text->Font()->Spec(), "123456").cx + 2) << "fixed size without AutoSize";
+  EXPECT_EQ(text->Width(), TextExtent(text->Font()->LogFont(), "123456").cx + 2) << "fixed size without AutoSize";
 }
 
 TEST_F(StaticTextTest, TransparentShowsTheParentBehindTheText) {
