@@ -6,24 +6,17 @@
 # The table is regenerated when a file of the folder changes; adding or
 # removing a file is noticed by the globbing at the next build.
 set(SORTARIUM_EMBED_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/GenerateResources.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/ResourceFiles.cmake)
 
 function(sortarium_embed_resources target dir)
   get_filename_component(dir "${dir}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-  file(GLOB entries CONFIGURE_DEPENDS LIST_DIRECTORIES false "${dir}/*")
-  set(files)
-  foreach(entry ${entries})
-    get_filename_component(name "${entry}" NAME)
-    if(NOT name MATCHES "^\\.")
-      list(APPEND files "${entry}")
-    endif()
-  endforeach()
-  list(SORT files)
+  sortarium_resource_files("${dir}" files)
 
   set(output "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp")
   add_custom_command(
     OUTPUT "${output}"
     COMMAND ${CMAKE_COMMAND} "-DRESOURCE_DIR=${dir}" "-DOUTPUT=${output}" -P "${SORTARIUM_EMBED_SCRIPT}"
-    DEPENDS ${files} "${SORTARIUM_EMBED_SCRIPT}"
+    DEPENDS ${files} "${SORTARIUM_EMBED_SCRIPT}" "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/ResourceFiles.cmake"
     COMMENT "Embedding the resources of ${dir}"
     VERBATIM)
   target_sources(${target} PRIVATE "${output}")

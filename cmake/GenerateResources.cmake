@@ -7,15 +7,8 @@ if(NOT RESOURCE_DIR OR NOT OUTPUT)
   message(FATAL_ERROR "GenerateResources.cmake needs RESOURCE_DIR and OUTPUT")
 endif()
 
-file(GLOB entries LIST_DIRECTORIES false "${RESOURCE_DIR}/*")
-set(files)
-foreach(entry ${entries})
-  get_filename_component(name "${entry}" NAME)
-  if(NOT name MATCHES "^\\.")
-    list(APPEND files "${entry}")
-  endif()
-endforeach()
-list(SORT files)
+include(${CMAKE_CURRENT_LIST_DIR}/ResourceFiles.cmake)
+sortarium_resource_files("${RESOURCE_DIR}" files)
 
 # Names without extension that more than one file has are left out.
 set(short_names)

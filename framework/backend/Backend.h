@@ -43,7 +43,9 @@ class TBackend {
   // input router). Never blocks.
   virtual void PollEvents() = 0;
   // Blocks until a native event is pending or `timeoutMs` has passed.
-  virtual void WaitEvents(uint32_t timeoutMs) = 0;
+  // Answers false when no event can ever arrive any more (a headless
+  // backend with nothing scheduled and no timeout), so a loop can end.
+  virtual bool WaitEvents(uint32_t timeoutMs) = 0;
 
   // Shows a modal message box and answers IDOK, IDYES ...
   virtual int MessageBox(const std::string& caption, const std::string& text, unsigned flags) = 0;

@@ -85,10 +85,13 @@ void THeadlessBackend::PollEvents() {
   }
 }
 
-void THeadlessBackend::WaitEvents(uint32_t timeoutMs) {
+bool THeadlessBackend::WaitEvents(uint32_t timeoutMs) {
   uint64_t target = timeoutMs == UINT32_MAX ? UINT64_MAX : now_ + timeoutMs;
   if (!scheduled_.empty()) target = std::min(target, NextScheduledAt());
-  if (target != UINT64_MAX && target > now_) now_ = target;
+  // No outside world: with nothing scheduled and nothing timed, nothing can happen.
+  if (target == UINT64_MAX) return false;
+  if (target > now_) now_ = target;
+  return true;
 }
 
 uint64_t THeadlessBackend::NextScheduledAt() const {

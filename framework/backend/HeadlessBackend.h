@@ -40,7 +40,7 @@ class THeadlessBackend : public TBackend {
 
   void PollEvents() override;
   // Advances the virtual clock to the next scheduled input or by the timeout.
-  void WaitEvents(uint32_t timeoutMs) override;
+  bool WaitEvents(uint32_t timeoutMs) override;
 
   int MessageBox(const std::string& caption, const std::string& text, unsigned flags) override;
   const std::vector<TRecordedMessageBox>& MessageBoxes() const { return messageBoxes_; }

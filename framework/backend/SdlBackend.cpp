@@ -644,16 +644,17 @@ std::string TSdlBackend::ClipboardText() {
   return result;
 }
 
-void TSdlBackend::WaitEvents(uint32_t timeoutMs) {
+bool TSdlBackend::WaitEvents(uint32_t timeoutMs) {
   const uint32_t wait = std::min(timeoutMs, kMaxWaitMs);
   if (windows_.empty()) {
     // SDL sleeps on the display connection only while it has a window; without
     // one it would poll every millisecond. Nothing but a quit can come now.
     SDL_Delay(wait);
-    return;
+    return true;
   }
   // Leaves the event in the queue for the next PollEvents.
   SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
+  return true;
 }
 
 std::unique_ptr<TBackend> CreateSdlBackend() { return std::make_unique<TSdlBackend>(); }

@@ -46,7 +46,7 @@ class TSdlBackend : public TBackend {
   void CaptureMouse(bool on) override;
 
   void PollEvents() override;
-  void WaitEvents(uint32_t timeoutMs) override;
+  bool WaitEvents(uint32_t timeoutMs) override;
 
   int MessageBox(const std::string& caption, const std::string& text, unsigned flags) override;
 

@@ -7,8 +7,6 @@
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
 
-void ResetWindowServices();
-
 namespace {
 // Guards a pump against handlers that keep posting work forever.
 constexpr int kMaxMessagesPerPump = 200000;
@@ -59,34 +57,21 @@ void TApplication::ProcessMessages() {
   PresentAll();
 }
 
-void TApplication::HandleMessage() {
-  if (ProcessMessage()) return;
+bool TApplication::HandleMessage() {
+  if (ProcessMessage()) return true;
   PresentAll();
-  if (terminated_) return;
+  if (terminated_) return true;
   uint32_t timeout = UINT32_MAX;
   if (auto due = NextTimerDue()) {
     const uint64_t now = GetTickCount64();
     timeout = *due > now ? static_cast<uint32_t>(std::min<uint64_t>(*due - now, UINT32_MAX - 1)) : 0;
   }
-  Backend()->WaitEvents(timeout);
+  return Backend()->WaitEvents(timeout);
 }
 
 void TApplication::Run() {
   ShowMainForm();
-  // The headless backend has no outside world: once nothing is queued,
-  // scheduled or timed, nothing can ever happen again.
-  const bool headless = std::string(Backend()->Name()) == "headless";
-  while (!terminated_) {
-    HandleMessage();
-    if (headless && !HasQueuedMessages() && !NextTimerDue()) {
-      TMsg probe;
-      if (!PeekMessage(probe)) break;
-      if (probe.message == WM_QUIT) {
-        terminated_ = true;
-        break;
-      }
-      DispatchMessage(probe);
-    }
+  while (!terminated_ && HandleMessage()) {
   }
   PresentAll();
 }

@@ -34,8 +34,9 @@ class TApplication : public TComponent {
   void ShowMainForm();
   // Handles every pending message once (paints and due timers included).
   void ProcessMessages();
-  // Handles one message, or waits for the next when there is none.
-  void HandleMessage();
+  // Handles one message, or waits for the next when there is none; answers
+  // false when no message can ever come again.
+  bool HandleMessage();
   bool ProcessMessage();
   void Terminate();
   bool Terminated() const { return terminated_; }

@@ -274,9 +274,9 @@ void TControl::CMParentColorChanged(TMessage&) {
 
 void TControl::CMParentFontChanged(TMessage&) {
   if (parentFont_ && parent_) {
-    font_ = *parent_->Font();  // copies values only; OnChange stays ours
-    parentFont_ = true;
-    Perform(CM_FONTCHANGED);
+    // Copies values only (OnChange stays ours); a real change is announced
+    // through OnChange, which also clears ParentFont, so it is set again.
+    font_ = *parent_->Font();
     parentFont_ = true;
   }
 }

@@ -4,9 +4,6 @@
 #include "framework/components/Application.h"
 #include "framework/components/Windows.h"
 
-void CreateTopLevelSurface(TWinControl* form, const std::string& title);
-void ResizeTopLevelSurface(TWinControl* form);
-
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   visible_ = false;  // a form shows itself when asked to
   color_ = clBtnFace;
@@ -303,7 +300,7 @@ void TCustomForm::CMShowingChanged(TMessage& m) {
     Backend()->ShowNativeWindow(handle_, windowState_ == TWindowState::wsMinimized ? SW_SHOWMINIMIZED : SW_SHOW);
     // The window comes up active, with the focus on its active control or
     // on the first control of the tab order.
-    PostWindowEventActivate();
+    ActivateShownWindow();
     if (OnShow) OnShow(this);
   } else {
     if (handle_) Backend()->ShowNativeWindow(handle_, SW_HIDE);
@@ -312,7 +309,7 @@ void TCustomForm::CMShowingChanged(TMessage& m) {
   }
 }
 
-void TCustomForm::PostWindowEventActivate() {
+void TCustomForm::ActivateShownWindow() {
   if (!handle_) return;
   SendMessage(handle_, WM_NCACTIVATE, 1);
   SendMessage(handle_, WM_ACTIVATE, WA_ACTIVE);

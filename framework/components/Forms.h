@@ -100,7 +100,7 @@ class TCustomForm : public TWinControl {
  private:
   void HandleNcButton(TMessage& m);
   // Activates the window that was just shown and gives it the focus.
-  void PostWindowEventActivate();
+  void ActivateShownWindow();
   // Whether a caption button is shown and whether it works.
   bool CaptionButtonShown(int hitCode) const;
   bool CaptionButtonEnabled(int hitCode) const;

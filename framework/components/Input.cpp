@@ -8,10 +8,6 @@
 #include "framework/components/Forms.h"
 #include "framework/components/Windows.h"
 
-// Activation bookkeeping lives with the window services.
-void SetActiveWindowHandle(HWND window);
-void MarkTopLevelDirty(HWND topLevel);
-
 namespace {
 
 struct InputState {

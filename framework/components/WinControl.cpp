@@ -440,11 +440,18 @@ void TWinControl::WMSetFocus(TMessage& m) {
 
 void TWinControl::WMKillFocus(TMessage& m) { m.Result = 0; }
 
+// The modifier keys held now.
+static TShiftState KeyShiftState() {
+  TShiftState s;
+  if (GetKeyState(VK_SHIFT) < 0) s.Include(ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) s.Include(ssCtrl);
+  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
+  return s;
+}
+
 bool TWinControl::DoKeyDown(TMessage& m) {
   uint16_t key = static_cast<uint16_t>(m.WParam);
-  const TShiftState shift = KeysToShiftState(0) |
-                            (GetKeyState(VK_SHIFT) < 0 ? TShiftState{ssShift} : TShiftState{}) |
-                            (GetKeyState(VK_CONTROL) < 0 ? TShiftState{ssCtrl} : TShiftState{});
+  const TShiftState shift = KeyShiftState();
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview()) {
     form->KeyDownPreview(key, shift);
@@ -457,9 +464,7 @@ bool TWinControl::DoKeyDown(TMessage& m) {
 
 bool TWinControl::DoKeyUp(TMessage& m) {
   uint16_t key = static_cast<uint16_t>(m.WParam);
-  const TShiftState shift = (GetKeyState(VK_SHIFT) < 0 ? TShiftState{ssShift} : TShiftState{}) |
-                            (GetKeyState(VK_CONTROL) < 0 ? TShiftState{ssCtrl} : TShiftState{});
-  KeyUp(key, shift);
+  KeyUp(key, KeyShiftState());
   m.WParam = key;
   return key == 0;
 }
@@ -597,11 +602,6 @@ void TWinControl::CMFontChanged(TMessage& m) {
   TControl::CMFontChanged(m);
   for (size_t i = 0; i < controls_.size(); ++i) controls_[i]->Perform(CM_PARENTFONTCHANGED);
 }
-
-void TWinControl::CMParentColorChanged(TMessage& m) { TControl::CMParentColorChanged(m); }
-void TWinControl::CMParentFontChanged(TMessage& m) { TControl::CMParentFontChanged(m); }
-
-void TWinControl::SetBounds(int left, int top, int width, int height) { TControl::SetBounds(left, top, width, height); }
 
 void TWinControl::BoundsChanged(const TRect& oldBounds) {
   if (!handle_) {

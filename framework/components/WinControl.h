@@ -79,7 +79,6 @@ class TWinControl : public TControl {
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
-  void SetBounds(int left, int top, int width, int height) override;
   void Loaded() override;
   // Moves children with right/bottom anchors or an alignment after a resize.
   virtual void AlignControls(TControl* control, TRect& rect);
@@ -118,8 +117,6 @@ class TWinControl : public TControl {
   void CMEnabledChanged(TMessage& m) override;
   void CMColorChanged(TMessage& m) override;
   void CMFontChanged(TMessage& m) override;
-  void CMParentColorChanged(TMessage& m) override;
-  void CMParentFontChanged(TMessage& m) override;
 
   // Routes a mouse message to a non-windowed child under the point (or the
   // child holding the capture); answers whether one took it.

@@ -629,9 +629,8 @@ void SetActiveWindowHandle(HWND window) { WS().Active = window; }
 uintptr_t SetTimer(HWND window, uintptr_t id, uint32_t elapseMs, TTimerProc proc) {
   auto& s = WS();
   if (window && !IsWindow(window)) return 0;
-  if (id == 0 || !window) {
-    if (!window) id = s.NextTimerId++;
-  }
+  // Timers without a window get an id of their own; window timers keep the caller's.
+  if (!window) id = s.NextTimerId++;
   for (auto& t : s.Timers) {
     if (t.Window == window && t.Id == id) {
       t.Interval = elapseMs;

@@ -90,6 +90,12 @@ int GetWindowRgn(HWND window, TRegion* rgn);
 TRegion VisibleRegion(const TWinControl* control, bool wholeWindow);
 // Paints every pending frame and client area now (tests and tools).
 void UpdateAllWindows();
+// The native window and framebuffer of a top-level window (forms make them
+// with their handle), and their change of size.
+void CreateTopLevelSurface(TWinControl* form, const std::string& title);
+void ResizeTopLevelSurface(TWinControl* form);
+// The whole of a top-level window must be put on screen again (exposed).
+void MarkTopLevelDirty(HWND topLevel);
 // Puts every top-level window's painted parts on screen.
 void PresentAll();
 // The framebuffer of a top-level window (whole window, frame included).
@@ -102,6 +108,8 @@ HWND GetCapture();
 HWND SetCapture(HWND window);
 void ReleaseCapture();
 HWND GetActiveWindow();
+// Records which top-level window is active, as the backend reports it.
+void SetActiveWindowHandle(HWND window);
 // Key state as the input router last saw it (negative when down).
 int16_t GetKeyState(int vk);
 
@@ -123,3 +131,6 @@ enum : int {
 };
 int GetSystemMetrics(int index);
 uint32_t GetDoubleClickTime();
+
+// Forgets the queue, timers, focus, capture and activation (framework shut-down).
+void ResetWindowServices();

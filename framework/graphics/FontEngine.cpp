@@ -29,6 +29,17 @@ constexpr int kDefaultEmPixels = 12;
 // Slant of synthesised italics: x += 0.2126 * y, in 16.16.
 constexpr FT_Fixed kItalicShear = 0x0366A;
 
+// Ends a search pattern in a scalable sans face of the wanted weight and
+// slant, with the configuration's substitutions applied.
+void CompleteSansPattern(FcPattern* pattern, bool bold, bool italic) {
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+}
+
 // Set while the engine exists; an instance that outlives it (held past
 // program exit) must not touch FreeType objects the engine already freed.
 bool g_engineAlive = false;
@@ -221,12 +232,7 @@ TFaceChoice TFontEngine::Resolve(const std::string& family, bool bold, bool ital
   if (!mapped.empty()) FcPatternAddString(pattern.p, FC_FAMILY, reinterpret_cast<const FcChar8*>(mapped.c_str()));
   // Unknown names end in a plain sans face rather than in whatever the
   // configuration's last resort happens to be.
-  FcPatternAddString(pattern.p, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
-  FcPatternAddInteger(pattern.p, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern.p, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcPatternAddBool(pattern.p, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern.p, FcMatchPattern);
-  FcDefaultSubstitute(pattern.p);
+  CompleteSansPattern(pattern.p, bold, italic);
 
   // The sorted list, not just the best match: the best may be a file
   // FreeType cannot open or a bitmap face, and then the next one serves.
@@ -286,12 +292,7 @@ TFaceChoice TFontEngine::FallbackFor(char32_t cp, bool bold, bool italic) {
   TFcCharSet wanted;
   if (pattern.p && wanted.c && FcCharSetAddChar(wanted.c, cp)) {
     FcPatternAddCharSet(pattern.p, FC_CHARSET, wanted.c);
-    FcPatternAddString(pattern.p, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
-    FcPatternAddInteger(pattern.p, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern.p, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern.p, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern.p, FcMatchPattern);
-    FcDefaultSubstitute(pattern.p);
+    CompleteSansPattern(pattern.p, bold, italic);
     FcResult result = FcResultNoMatch;
     TFcFontSet sorted;
     sorted.s = FcFontSort(nullptr, pattern.p, FcFalse, nullptr, &result);

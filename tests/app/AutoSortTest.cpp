@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <optional>
 
 #include "AppFixture.h"
 #include "framework/base/SysUtils.h"
@@ -52,10 +53,12 @@ class AutoSortTest : public AppFixture {
     return out;
   }
   // Schedules a click on a control to arrive `ms` into the next sort.
-  void ClickDuringSort(uint64_t ms, TControl* c) {
-    backend->Schedule(ms, [this, c] {
+  // (at a point of the control's client area; its centre by default).
+  void ClickDuringSort(uint64_t ms, TControl* c, std::optional<TPoint> at = std::nullopt) {
+    backend->Schedule(ms, [this, c, at] {
       const TPoint o = c->ClientOrigin();
-      const TPoint p{o.X + c->Width() / 2 - form->Left(), o.Y + c->Height() / 2 - form->Top()};
+      const TPoint local = at ? *at : TPoint{c->Width() / 2, c->Height() / 2};
+      const TPoint p{o.X + local.X - form->Left(), o.Y + local.Y - form->Top()};
       backend->InjectMouseMove(form->Handle(), p);
       backend->InjectMouseButton(form->Handle(), p, 0, true);
       backend->InjectMouseButton(form->Handle(), p, 0, false);
@@ -125,13 +128,7 @@ TEST_F(AutoSortTest, DescendingRowSortedDescendingMarksNoCandidate) {
 
 TEST_F(AutoSortTest, ChangingTheOrderDuringTheFirstPassAddsADescendingPass) {
   Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
-  backend->Schedule(1000, [this] {
-    TControl* item = form->sRadioGroup->Controls(1);
-    const TPoint o = item->ClientOrigin();
-    const TPoint p{o.X + item->Width() / 2 - form->Left(), o.Y + item->Height() / 2 - form->Top()};
-    backend->InjectMouseButton(form->Handle(), p, 0, true);
-    backend->InjectMouseButton(form->Handle(), p, 0, false);
-  });
+  ClickDuringSort(1000, form->sRadioGroup->Controls(1));
   const uint64_t took = Sort();
   ASSERT_EQ(form->sRadioGroup->ItemIndex(), 1);
   EXPECT_EQ(took, 2 * 27000u + 600u * Of('c', clLime).size());
@@ -160,12 +157,7 @@ TEST_F(AutoSortTest, SecondSortDuringAPumpRunsToItsEndFirst) {
 TEST_F(AutoSortTest, HideDuringTheSortTurnsManualSortingBackOn) {
   Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
   ClickDuringSort(1000, form->sBitBtn3);
-  backend->Schedule(2000, [this] {
-    const TPoint o = form->Cell(9)->ClientOrigin();
-    const TPoint p{o.X + 5 - form->Left(), o.Y + 5 - form->Top()};
-    backend->InjectMouseButton(form->Handle(), p, 0, true);
-    backend->InjectMouseButton(form->Handle(), p, 0, false);
-  });
+  ClickDuringSort(2000, form->Cell(9), TPoint{5, 5});
   Sort();
   EXPECT_FALSE(form->sBitBtn4->Enabled());
   EXPECT_TRUE(form->IsManualMode()) << "the sort does not switch it off again";

@@ -131,6 +131,12 @@ void TScriptRunner::MouseAt(Point p, int button, bool down) {
   backend_->InjectMouseButton(form_->Handle(), {p.X, p.Y}, button, down);
 }
 
+void TScriptRunner::ClickAt(Point p, int button) {
+  backend_->InjectMouseMove(form_->Handle(), {p.X, p.Y});
+  MouseAt(p, button, true);
+  MouseAt(p, button, false);
+}
+
 void TScriptRunner::Key(const std::string& keys) {
   std::vector<std::string> parts;
   std::string part;
@@ -180,17 +186,10 @@ bool TScriptRunner::ExecuteInput(const std::vector<std::string>& w, bool pump) {
   const std::string& cmd = w[0];
   if (cmd == "click" || cmd == "rclick") {
     Expect(w, 2, "click NAME");
-    const Point p = CentreOf(FindControl(w[1]));
-    const int button = cmd == "click" ? 0 : 1;
-    backend_->InjectMouseMove(form_->Handle(), {p.X, p.Y});
-    MouseAt(p, button, true);
-    MouseAt(p, button, false);
+    ClickAt(CentreOf(FindControl(w[1])), cmd == "click" ? 0 : 1);
   } else if (cmd == "click-at") {
     Expect(w, 3, "click-at X Y");
-    const Point p{ParseInt(w[1], "x") - form_->Left(), ParseInt(w[2], "y") - form_->Top()};
-    backend_->InjectMouseMove(form_->Handle(), {p.X, p.Y});
-    MouseAt(p, 0, true);
-    MouseAt(p, 0, false);
+    ClickAt({ParseInt(w[1], "x") - form_->Left(), ParseInt(w[2], "y") - form_->Top()}, 0);
   } else if (cmd == "down" || cmd == "up") {
     Expect(w, 2, "down NAME");
     MouseAt(CentreOf(FindControl(w[1])), 0, cmd == "down");
@@ -219,10 +218,7 @@ bool TScriptRunner::ExecuteInput(const std::vector<std::string>& w, bool pump) {
     for (int i = 0; group && i < group->ControlCount(); ++i)
       if (dynamic_cast<TRadioButton*>(group->Controls(i)) && seen++ == index) item = group->Controls(i);
     if (!item) throw TScriptError("'" + w[1] + "' has no item " + w[2]);
-    const Point p = CentreOf(item);
-    backend_->InjectMouseMove(form_->Handle(), {p.X, p.Y});
-    MouseAt(p, 0, true);
-    MouseAt(p, 0, false);
+    ClickAt(CentreOf(item), 0);
   } else {
     return false;
   }

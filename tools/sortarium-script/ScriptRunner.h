@@ -46,6 +46,8 @@ class TScriptRunner {
   };
   Point CentreOf(TControl* control) const;
   void MouseAt(Point p, int button, bool down);
+  // Moves there, presses and releases.
+  void ClickAt(Point p, int button);
   void Key(const std::string& keys);
 
   std::string Dump() const;

@@ -86,6 +86,24 @@ TEST_F(FormTest, FramePaintsCaptionAndBorder) {
   EXPECT_GT(light, 10);
 }
 
+TEST_F(FormTest, RunEndsWhenTheMainFormIsClosed) {
+  TForm* form = MakeFramedForm();
+  const TPoint close = Centre(form->CaptionButtonRect(HTCLOSE));
+  backend->Schedule(500, [&] {
+    backend->InjectMouseButton(form->Handle(), close, 0, true);
+    backend->InjectMouseButton(form->Handle(), close, 0, false);
+  });
+  Application->Run();
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_EQ(backend->NowMs(), 500u) << "the loop waited on the virtual clock for the click";
+}
+
+TEST_F(FormTest, RunReturnsWhenNothingCanHappenAnyMore) {
+  MakeFramedForm();
+  Application->Run();  // no input scheduled, no timers: the loop must not spin forever
+  EXPECT_FALSE(Application->Terminated());
+}
+
 TEST_F(FormTest, AlignedFormFillsTheWorkArea) {
   backend->SetWorkArea({0, 0, 800, 560});
   auto* form = Application->CreateForm<TForm>();
