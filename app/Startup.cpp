@@ -5,7 +5,6 @@
 #include "framework/components/Application.h"
 #include "framework/graphics/Picture.h"
 #include "framework/resources/Resources.h"
-#include "framework/stdctrls/RichEdit.h"
 #include "framework/streaming/ClassRegistry.h"
 #include "skin/sSkinManager.h"
 
@@ -15,7 +14,6 @@ void StartUnits() {
   RegisterCompiledResources();
   RegisterPngFormat();
   RegisterFrameworkClasses();
-  RegisterRichEditClasses();
   RegisterSkinClasses();
   RegisterSkinnedControlClasses();
   RegisterUnit1Classes();

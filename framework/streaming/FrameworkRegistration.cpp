@@ -2,6 +2,7 @@
 #include "framework/components/Forms.h"
 #include "framework/components/StringList.h"
 #include "framework/graphics/Font.h"
+#include "framework/stdctrls/RichEdit.h"
 #include "framework/streaming/ClassRegistry.h"
 #include "framework/streaming/PropertyHelpers.h"
 
@@ -118,4 +119,5 @@ void RegisterFrameworkClasses() {
   RegisterControls(reg);
   RegisterForms(reg);
   RegisterStdCtrlsClasses();
+  RegisterRichEditClasses();
 }
