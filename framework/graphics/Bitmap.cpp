@@ -31,6 +31,7 @@ void TBitmap::Assign(const TBitmap& source) {
   stride_ = source.stride_;
   pixels_ = source.pixels_;
   pixelFormat_ = source.pixelFormat_;
+  palette_ = source.palette_;
   transparentMode_ = source.transparentMode_;
   transparentColor_ = source.transparentColor_;
   SetTransparent(source.Transparent());

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/base/Colors.h"
+#include "framework/base/Persistent.h"
 #include "framework/base/Streams.h"
 #include "framework/base/Types.h"
 
@@ -26,9 +27,9 @@ enum class TTransparentMode { tmAuto, tmFixed };
 inline constexpr int kMaxPictureSide = 32768;
 inline constexpr int64_t kMaxPicturePixels = int64_t{64} * 1024 * 1024;
 
-class TGraphic {
+class TGraphic : public TPersistent {
  public:
-  virtual ~TGraphic() = default;
+  SORTARIUM_CLASS(TGraphic)
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual bool Empty() const { return Width() == 0 || Height() == 0; }
@@ -53,11 +54,13 @@ class TBitmap : public TGraphic {
   ~TBitmap() override;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
+  SORTARIUM_CLASS(TBitmap)
 
-  // Copies size, pixels and transparency settings.
+  // Copies size, pixels, palette and transparency settings.
   void Assign(const TBitmap& source);
   // Takes a decoded picture of any kind (draws it into this bitmap).
   void Assign(const TGraphic& source);
+  void Assign(const TPersistent& source) override;
 
   int Width() const override { return width_; }
   int Height() const override { return height_; }
@@ -67,8 +70,12 @@ class TBitmap : public TGraphic {
   void SetSize(int w, int h);
 
   TPixelFormat PixelFormat() const { return pixelFormat_; }
-  // Storage stays 24-bit; the value is kept for callers that ask what was set.
+  // Storage stays 24-bit; the value says how the bitmap is saved. A bitmap
+  // loaded from a palette file keeps its palette and pf8bit, so saving it
+  // again writes the same file; any other format saves 24 bits.
   void SetPixelFormat(TPixelFormat pf) { pixelFormat_ = pf; }
+  const std::vector<TColor>& Palette() const { return palette_; }
+  void SetPalette(std::vector<TColor> palette) { palette_ = std::move(palette); }
   // A device-independent bitmap is the only kind there is; kept for the API.
   void SetHandleType(int) {}
 
@@ -94,7 +101,9 @@ class TBitmap : public TGraphic {
   void Dormant() {}
   void FreeImage() {}
 
-  // BMP file format (reading any common depth, writing 24 bits).
+  // BMP file format (reading any common depth; writing 8 bits with the
+  // palette as loaded when the format is still pf8bit and every pixel is in
+  // it, else 24 bits).
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) const override;
   void Draw(TCanvas& canvas, const TRect& dest) const override;
@@ -111,6 +120,7 @@ class TBitmap : public TGraphic {
   int stride_ = 0;
   std::vector<uint8_t> pixels_;
   TPixelFormat pixelFormat_ = TPixelFormat::pf24bit;
+  std::vector<TColor> palette_;
   TTransparentMode transparentMode_ = TTransparentMode::tmAuto;
   TColor transparentColor_ = clDefault;
   std::unique_ptr<TCanvas> canvas_;

@@ -480,6 +480,12 @@ TBmpInfo ReadBmp(const uint8_t* data, size_t size, TBitmap& target) {
     DecodeRows(data, h, palette, decoded);
   }
   decoded.SetPixelFormat(FormatForBits(h.bitCount));
+  if (h.bitCount <= 8) {
+    std::vector<TColor> colors;
+    colors.reserve(static_cast<size_t>(h.paletteCount));
+    for (int i = 0; i < h.paletteCount; ++i) colors.push_back(RGB(palette[i][2], palette[i][1], palette[i][0]));
+    decoded.SetPalette(std::move(colors));
+  }
   TakePixels(target, decoded);
 
   TBmpInfo info;
@@ -585,7 +591,16 @@ void TBitmap::LoadFromStream(TStream& stream) { ReadBmp(stream, *this); }
 
 void TBitmap::SaveToStream(TStream& stream) const {
   if (Empty()) return;  // an empty bitmap is stored as nothing
-  const std::vector<uint8_t> bytes = WriteBmp24(*this);
+  std::vector<uint8_t> bytes;
+  if (PixelFormat() == TPixelFormat::pf8bit && !Palette().empty() && Palette().size() <= 256) {
+    try {
+      bytes = WriteBmp8(*this, Palette());
+    } catch (const EInvalidGraphic&) {
+      // Pixels were drawn in colours the palette lacks: keep them all.
+      bytes.clear();
+    }
+  }
+  if (bytes.empty()) bytes = WriteBmp24(*this);
   stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
 }
 

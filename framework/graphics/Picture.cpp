@@ -106,6 +106,24 @@ TBitmap* TPicture::Bitmap() {
 // ---------------------------------------------------------------------------
 // TBitmap from any graphic
 
+void TPicture::Assign(const TPersistent& source) {
+  if (const auto* picture = dynamic_cast<const TPicture*>(&source)) {
+    Assign(*picture);
+  } else if (const auto* graphic = dynamic_cast<const TGraphic*>(&source)) {
+    Assign(graphic->Clone());
+  } else {
+    TPersistent::Assign(source);
+  }
+}
+
+void TBitmap::Assign(const TPersistent& source) {
+  if (const auto* graphic = dynamic_cast<const TGraphic*>(&source)) {
+    Assign(*graphic);
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
 void TBitmap::Assign(const TGraphic& source) {
   if (const auto* bitmap = dynamic_cast<const TBitmap*>(&source)) {
     Assign(*bitmap);
@@ -117,6 +135,7 @@ void TBitmap::Assign(const TGraphic& source) {
   Fill(clWhite);
   if (!source.Empty()) source.Draw(*Canvas(), TRect{0, 0, source.Width(), source.Height()});
   SetPixelFormat(TPixelFormat::pf24bit);
+  SetPalette({});
   SetTransparent(source.Transparent());
   Touch();
 }

@@ -25,8 +25,9 @@ class TPictureFormats {
   static int Count();
 };
 
-class TPicture {
+class TPicture : public TPersistent {
  public:
+  SORTARIUM_CLASS(TPicture)
   TPicture() = default;
   TPicture(const TPicture&) = delete;
   TPicture& operator=(const TPicture&) = delete;
@@ -37,6 +38,7 @@ class TPicture {
   // Chooses the format by the stream's leading bytes.
   void LoadFromStream(TStream& stream);
   void Assign(const TPicture& source);
+  void Assign(const TPersistent& source) override;
   void Assign(std::unique_ptr<TGraphic> graphic) { graphic_ = std::move(graphic); }
   void Clear() { graphic_.reset(); }
 

@@ -2,6 +2,7 @@
 #include "framework/components/Forms.h"
 #include "framework/components/StringList.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/Picture.h"
 #include "framework/stdctrls/RichEdit.h"
 #include "framework/streaming/ClassRegistry.h"
 #include "framework/streaming/PropertyHelpers.h"
@@ -108,6 +109,19 @@ void RegisterForms(TClassRegistry& reg) {
 
 }  // namespace
 
+// Bitmaps and pictures stored in descriptions carry their file in "Data".
+void RegisterPictures(TClassRegistry& reg) {
+  reg.RegisterClass("TGraphic", "");
+  reg.RegisterClass("TBitmap", "TGraphic");
+  reg.RegisterProperty("TBitmap", "Data", [](TPersistent* o, const TPropValue& v, TReader& r) {
+    ReadBitmapData(PropertyTarget<TBitmap>(o, v, r), v, r);
+  });
+  reg.RegisterClass("TPicture", "");
+  reg.RegisterProperty("TPicture", "Data", [](TPersistent* o, const TPropValue& v, TReader& r) {
+    ReadPictureData(PropertyTarget<TPicture>(o, v, r), v, r);
+  });
+}
+
 void RegisterFrameworkClasses() {
   static bool done = false;
   if (done) return;
@@ -118,6 +132,7 @@ void RegisterFrameworkClasses() {
   RegisterStrings(reg);
   RegisterControls(reg);
   RegisterForms(reg);
+  RegisterPictures(reg);
   RegisterStdCtrlsClasses();
   RegisterRichEditClasses();
 }

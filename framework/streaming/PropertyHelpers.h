@@ -115,3 +115,30 @@ void RegisterComponentClass(const std::string& name, const std::string& parent) 
   TClassRegistry::Instance().RegisterClass(name, parent,
                                            [](TComponent* owner) -> TComponent* { return TComponent::Create<T>(owner); });
 }
+
+// --- Collections and pictures ---
+
+class TCollection;
+class TBitmap;
+class TPicture;
+
+// Replaces the items of `collection` with the stored items: each item's
+// properties are set through the registry entries of the item's class.
+void ReadCollection(TCollection& collection, const TPropValue& value, TReader& reader);
+
+template <class T, class C>
+void RegisterCollectionProperty(const std::string& className, const std::string& property, C* (T::*getter)()) {
+  TClassRegistry::Instance().RegisterProperty(className, property,
+                                              [getter](TPersistent* o, const TPropValue& v, TReader& r) {
+                                                ReadCollection(*(PropertyTarget<T>(o, v, r).*getter)(), v, r);
+                                              });
+}
+
+// A picture stored as a binary block: a 32-bit little-endian byte count,
+// then that many bytes of the picture file (BMP for a bitmap; any
+// registered format for a picture). A count that disagrees with the block,
+// or a file that does not decode, fails the read.
+void ReadBitmapData(TBitmap& bitmap, const TPropValue& value, TReader& reader);
+void ReadPictureData(TPicture& picture, const TPropValue& value, TReader& reader);
+TPropValue BitmapDataValue(const TBitmap& bitmap);
+TPropValue PictureDataValue(const TPicture& picture);

@@ -133,27 +133,9 @@ class TReaderImpl {
     const std::string who = component->Name().empty() ? open.className : component->Name();
     const std::string what = "Error reading " + who + "." + path;
 
-    TPersistent* object = component;
-    std::string className = open.className;
-    size_t start = 0;
-    for (;;) {
-      const size_t dot = path.find('.', start);
-      const std::string part = path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-      const TPropertyInfo* info = registry_.FindProperty(className, part);
-      if (!info) break;
-      if (dot == std::string::npos) {
-        if (!info->Set) r_.Error(e.line, what + ": Property " + path + " is an object and takes no value");
-        Guard(e.line, what, [&] { info->Set(object, e.value, r_); });
-        return;
-      }
-      if (!info->SubObject) break;
-      TPersistent* sub = nullptr;
-      Guard(e.line, what, [&] { sub = info->SubObject(object); });
-      if (!sub) r_.Error(e.line, what + ": Property " + path.substr(0, dot) + " has no object");
-      object = sub;
-      className = sub->ClassName();
-      start = dot + 1;
-    }
+    bool done = false;
+    Guard(e.line, what, [&] { done = r_.SetObjectProperty(component, open.className, path, e.value); });
+    if (done) return;
     if (const TDynamicSetter* dynamic = registry_.FindDynamic(open.className)) {
       Guard(e.line, what, [&] { (*dynamic)(component, path, e.value, r_); });
       return;
@@ -198,6 +180,29 @@ TReader::TReader(std::string text, std::string sourceName) : text_(std::move(tex
 void TReader::ReadRootComponent(TComponent* root) {
   if (!root) throw EReadError(SReadError);
   TReaderImpl(*this).Run(root);
+}
+
+bool TReader::SetObjectProperty(TPersistent* object, std::string className, const std::string& path,
+                                const TPropValue& value) {
+  const TClassRegistry& registry = TClassRegistry::Instance();
+  size_t start = 0;
+  for (;;) {
+    const size_t dot = path.find('.', start);
+    const std::string part = path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+    const TPropertyInfo* info = registry.FindProperty(className, part);
+    if (!info) return false;
+    if (dot == std::string::npos) {
+      if (!info->Set) Error(value.line, "Property " + path + " is an object and takes no value");
+      info->Set(object, value, *this);
+      return true;
+    }
+    if (!info->SubObject) return false;
+    TPersistent* sub = info->SubObject(object);
+    if (!sub) Error(value.line, "Property " + path.substr(0, dot) + " has no object");
+    object = sub;
+    className = sub->ClassName();
+    start = dot + 1;
+  }
 }
 
 void TReader::Error(int line, const std::string& message) const {

@@ -56,6 +56,11 @@ class TReader {
   [[noreturn]] void Error(int line, const std::string& message) const;
   // Binds an event property value (a method name of the root) to a handler.
   TNotifyEvent BindMethod(const TPropValue& value) const;
+  // Sets the property at the dotted `path` of `object`, whose registered
+  // class is `className`, going through sub-objects ("Font.Height"). False
+  // when no registered property has that name; setter failures propagate.
+  bool SetObjectProperty(TPersistent* object, std::string className, const std::string& path,
+                         const TPropValue& value);
 
  private:
   std::string text_;

@@ -166,6 +166,36 @@ TEST(BmpCodecTest, EightBitFilesHaveTheExactSizes) {
   }
 }
 
+// A palette file loaded and saved again comes out byte for byte the same, so
+// art stored in descriptions survives a read and a write; once a pixel leaves
+// the palette the bitmap saves at 24 bits instead of losing the colour.
+TEST(BmpCodecTest, PaletteBitmapSavesBackTheSameFile) {
+  std::vector<TColor> palette = {0xFF00FF, 0xF1CEB0, 0x60421E};
+  TBitmap art(5, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) art.SetPixel(x, y, palette[(x + y) % 3]);
+  const std::vector<uint8_t> file = WriteBmp8(art, palette);
+
+  TBitmap loaded;
+  Read(file, loaded);
+  ASSERT_EQ(loaded.Palette().size(), 256u);
+  EXPECT_EQ(loaded.Palette()[1], 0xF1CEB0);
+  TMemoryStream saved;
+  loaded.SaveToStream(saved);
+  EXPECT_EQ(saved.Bytes(), file);
+
+  TBitmap copy;
+  copy.Assign(loaded);
+  copy.SetPixel(0, 0, 0x123456);
+  TMemoryStream changed;
+  copy.SaveToStream(changed);
+  TBitmap reread;
+  const TBmpInfo info = Read(changed.Bytes(), reread);
+  EXPECT_EQ(info.BitCount, 24);
+  EXPECT_EQ(reread.Pixel(0, 0), 0x123456);
+  EXPECT_EQ(reread.Pixel(1, 0), 0xF1CEB0);
+}
+
 TEST(BmpCodecTest, EightBitWriterUsesTheCallersEntries) {
   // Palette red, black: a black pixel must take entry 1, not a black padding entry.
   TBitmap bmp(2, 1);
