@@ -1,0 +1,4 @@
+#include "skin/sCacheInfo.h"
+
+TCacheInfo SharedCacheInfo;
+TColor SharedColor = kNoSharedColor;
