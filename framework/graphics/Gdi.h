@@ -235,3 +235,35 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, unsigned format);
 // Metrics without a DC (same engine).
 TTextMetric FontMetrics(const TLogFont& font);
 TSize TextExtent(const TLogFont& font, std::string_view text);
+
+// --- gradient fills ---
+// Vertices in logical coordinates with 16-bit colour channels (a byte value
+// b is given as b * 256). Targets are 24-bit, so Alpha is ignored.
+struct TRIVERTEX {
+  int32_t x = 0;
+  int32_t y = 0;
+  uint16_t Red = 0;
+  uint16_t Green = 0;
+  uint16_t Blue = 0;
+  uint16_t Alpha = 0;
+};
+// Indexes into the vertex array.
+struct GRADIENT_TRIANGLE {
+  uint32_t Vertex1 = 0;
+  uint32_t Vertex2 = 0;
+  uint32_t Vertex3 = 0;
+};
+struct GRADIENT_RECT {
+  uint32_t UpperLeft = 0;
+  uint32_t LowerRight = 0;
+};
+enum : uint32_t { GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1, GRADIENT_FILL_TRIANGLE = 2 };
+// Fills `nmesh` triangles (GRADIENT_TRIANGLE) or rectangles (GRADIENT_RECT)
+// with colours interpolated linearly between their vertices, through the DC's
+// coordinate transform and clip. A pixel belongs to a shape when its centre
+// lies inside, or on a top or left edge, so shapes that share edges (a
+// rectangle cut into triangles) cover every pixel exactly once. Rectangles
+// shade from their left to right edge (_H) or top to bottom edge (_V).
+// False, with nothing drawn, for a null DC or array, an unknown mode or a
+// vertex index past `nv`.
+bool GradientFill(HDC dc, const TRIVERTEX* v, uint32_t nv, const void* mesh, uint32_t nmesh, uint32_t mode);
