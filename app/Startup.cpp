@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "controls/ControlsRegistration.h"
 #include "framework/components/Application.h"
+#include "framework/graphics/JpegImage.h"
 #include "framework/graphics/Picture.h"
 #include "framework/resources/Resources.h"
 #include "framework/streaming/ClassRegistry.h"
@@ -13,6 +14,7 @@ void RegisterCompiledResources();
 void StartUnits() {
   RegisterCompiledResources();
   RegisterPngFormat();
+  RegisterJpegFormat();
   RegisterFrameworkClasses();
   RegisterSkinClasses();
   RegisterSkinnedControlClasses();

@@ -8,6 +8,7 @@
 
 class TPngImage : public TGraphic {
  public:
+  SORTARIUM_CLASS(TPngImage)
   TPngImage() = default;
 
   int Width() const override { return bitmap_.Width(); }
@@ -20,6 +21,16 @@ class TPngImage : public TGraphic {
   std::unique_ptr<TGraphic> Clone() const override;
 
   void Assign(const TBitmap& source) { bitmap_.Assign(source); }
+  // Takes another PNG picture or any bitmap.
+  void Assign(const TPersistent& source) override {
+    if (const auto* png = dynamic_cast<const TPngImage*>(&source)) {
+      bitmap_.Assign(png->bitmap_);
+    } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(&source)) {
+      bitmap_.Assign(*bitmap);
+    } else {
+      TGraphic::Assign(source);
+    }
+  }
   const TBitmap& Bitmap() const { return bitmap_; }
 
  private:
