@@ -37,6 +37,13 @@ std::string Key(const std::string& name) { return LowerCase(name); }
 
 }  // namespace
 
+TPropValue::TPropValue() = default;
+TPropValue::TPropValue(const TPropValue&) = default;
+TPropValue::TPropValue(TPropValue&&) noexcept = default;
+TPropValue& TPropValue::operator=(const TPropValue&) = default;
+TPropValue& TPropValue::operator=(TPropValue&&) noexcept = default;
+TPropValue::~TPropValue() = default;
+
 int TPropValue::AsInt() const {
   if (kind != Kind::Integer) WrongKind(*this, "Integer");
   if (integer < std::numeric_limits<int32_t>::min() || integer > std::numeric_limits<uint32_t>::max())

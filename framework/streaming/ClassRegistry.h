@@ -28,12 +28,18 @@ struct TPropValue {
   std::vector<std::string> items;   // Set (identifiers) and List (strings)
   std::vector<uint8_t> bytes;       // Binary
   // Collection: each item is a list of (property name, value) in stored order.
-  struct Item {
-    std::vector<std::pair<std::string, TPropValue>> properties;
-    int line = 0;
-  };
+  struct Item;
   std::vector<Item> collection;
   int line = 0;  // where the value starts, for error messages
+
+  // Out of line: a value holds items that hold values, and the members must
+  // not be made before the whole type is known.
+  TPropValue();
+  TPropValue(const TPropValue&);
+  TPropValue(TPropValue&&) noexcept;
+  TPropValue& operator=(const TPropValue&);
+  TPropValue& operator=(TPropValue&&) noexcept;
+  ~TPropValue();
 
   // Conversions that throw EReadError("line N: ...") on a kind mismatch; the
   // reader puts the description's name in front.
@@ -45,6 +51,11 @@ struct TPropValue {
   bool AsBool() const;    // True / False identifiers
   const std::string& AsString() const;  // strings (identifiers are not strings)
   const std::string& AsIdent() const;
+};
+
+struct TPropValue::Item {
+  std::vector<std::pair<std::string, TPropValue>> properties;
+  int line = 0;
 };
 
 class TReader;

@@ -10,6 +10,7 @@
 //   ready
 // and then "clicked" for each click on the control and "key N" for each key
 // the form sees (N its virtual key code).
+#include <cstdarg>
 #include <cstdio>
 
 #include "framework/backend/SdlBackend.h"
@@ -34,8 +35,12 @@ class TColorPad : public TCustomControl {
   }
 };
 
-void Say(const char* format, auto... args) {
-  std::printf(format, args...);
+// printf with a flush, so the driving script sees each line at once.
+__attribute__((format(printf, 1, 2))) void Say(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::vprintf(format, args);
+  va_end(args);
   std::fflush(stdout);
 }
 
