@@ -126,12 +126,29 @@ TEST(ScriptToolTest, MistakesFailWithAClearMessage) {
       {"wait soon\n", "line 1: 'soon' is not a number"},
       {"key hyper\n", "line 1: unknown key 'hyper'"},
       {"values 1 2 3\n", "line 1: usage: values V1 ... V10"},
+      {"dump-skin button\n", "line 1: no section button in skin NextKavra (internal)"},
   };
   for (const auto& c : cases) {
     const RunResult r = RunScript(c.script);
     EXPECT_NE(r.exitCode, 0) << c.script;
     EXPECT_TRUE(Has(r.errors, c.message)) << r.errors;
   }
+}
+
+TEST(ScriptToolTest, DumpSkinReportsTheStoredSkinAndASection) {
+  const RunResult r = RunScript("dump-skin\ndump-skin BUTTON\n");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  ASSERT_EQ(r.lines.size(), 2u);
+  const std::string& all = r.lines[0];
+  EXPECT_TRUE(Has(all, "\"skinName\":\"NextKavra\"")) << all;
+  EXPECT_TRUE(Has(all, "\"name\":\"NextKavra (internal)\""));
+  EXPECT_TRUE(Has(all, "\"sections\":62,\"images\":81,\"patterns\":0"));
+  EXPECT_TRUE(Has(all, "\"masterBitmap\":[210,300]"));
+  const std::string& button = r.lines[1];
+  EXPECT_TRUE(Has(button, "\"gradient\":[[16777215,11237449,99,0],[11237449,11237449,0,0]]")) << button;
+  EXPECT_TRUE(Has(button, "\"fontColor\":[5454116,-1,-1,-1,-1]"));
+  EXPECT_TRUE(Has(button, "\"propertyName\":\"BORDERSMASK\",\"name\":\"\",\"rect\":[0,0,81,54]"));
+  EXPECT_TRUE(Has(button, "\"widths\":[9,9,9,9]"));
 }
 
 TEST(ScriptToolTest, SnapshotWritesAPng) {

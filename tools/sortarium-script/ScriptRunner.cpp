@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "Json.h"
+#include "SkinDump.h"
 #include "app/Unit1.h"
 #include "controls/sBitBtn.h"
 #include "controls/sGroupBox.h"
@@ -325,9 +326,8 @@ std::string TScriptRunner::Dump() const {
                         {"messageBoxes", TJson::Array(boxes)}});
 }
 
-std::string TScriptRunner::DumpSkin(const std::string&) const {
-  return TJson::Object({{"skin", TJson::Quote("not built yet")},
-                        {"skinName", TJson::Quote(form_->sSkinManager1->Stored().String("SkinName"))}});
+std::string TScriptRunner::DumpSkin(const std::string& section) const {
+  return DumpStoredSkin(*form_->sSkinManager1, section);
 }
 
 void TScriptRunner::Snapshot(const std::string& file) const {

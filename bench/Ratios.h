@@ -1,0 +1,60 @@
+// Runs the registered benchmarks and prints, after the usual table, each
+// measured operation's time as a ratio of its reference (a memcpy of the
+// same bytes) beside its target:
+//
+//   BlendSameSize/1920x1080 = 1.42 x memcpy (target <= 2)
+//
+// Ratios use CPU time: one thread does the work, and a busy machine then
+// slows both sides alike instead of whichever ran during a burst.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+struct TRatioTarget {
+  std::string Measured;   // benchmark name
+  std::string Reference;  // benchmark name of the memcpy
+  double Target;          // at most this many times the reference
+};
+
+class TRatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs)
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  // Prints the ratios; answers false when one misses its target.
+  bool PrintRatios(const std::vector<TRatioTarget>& targets) const {
+    bool met = true;
+    std::printf("\n");
+    for (const TRatioTarget& t : targets) {
+      const auto measured = times_.find(t.Measured);
+      const auto reference = times_.find(t.Reference);
+      if (measured == times_.end() || reference == times_.end() || reference->second <= 0) continue;
+      const double ratio = measured->second / reference->second;
+      const bool ok = ratio <= t.Target;
+      met = met && ok;
+      std::printf("%-40s = %5.2f x memcpy (target <= %g)%s\n", t.Measured.c_str(), ratio, t.Target,
+                  ok ? "" : "  MISSED");
+    }
+    return met;
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+// main() of a benchmark program with ratio targets.
+inline int RunWithRatios(int argc, char** argv, const std::vector<TRatioTarget>& targets) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  TRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return reporter.PrintRatios(targets) ? 0 : 2;
+}
