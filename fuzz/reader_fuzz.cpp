@@ -10,11 +10,13 @@
 #include "framework/components/Application.h"
 #include "framework/streaming/Parser.h"
 #include "framework/streaming/Reader.h"
+#include "skin/sSkinManager.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   InstallHeadlessBackend({640, 480});
   InitializeFramework();
   RegisterFrameworkClasses();
+  RegisterSkinClasses();
   return 0;
 }
 
