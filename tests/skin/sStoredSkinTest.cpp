@@ -7,7 +7,9 @@
 #include <string>
 
 #include "framework/base/Exceptions.h"
+#include "JpegMaker.h"
 #include "framework/graphics/BmpCodec.h"
+#include "framework/graphics/JpegImage.h"
 #include "framework/streaming/Reader.h"
 #include "framework/streaming/Writer.h"
 #include "skin/sSkinManager.h"
@@ -134,6 +136,35 @@ TEST(StoredSkinTest, WrittenSkinReadsBackTheSame) {
 
   // Writing what was read gives the same text again.
   EXPECT_EQ(WriteProperty("InternalSkins", StoredSkinsValue(read), 2), body);
+}
+
+// A pattern's JPEG picture is stored as its file and comes back as that file.
+TEST(StoredSkinTest, PatternPicturesKeepTheirJpegFile) {
+  RegisterJpegFormat();
+  const std::vector<uint8_t> jpeg =
+      test_jpeg::MakeJpeg(test_jpeg::RgbRecipe(8, 4, [](int x, int y) { return x < 4 ? 0xB0CEF1u : 0x1E4260u; }));
+  TsStoredSkins skins;
+  TsStoredSkin& skin = *skins.Add();
+  skin.Name = "Textured";
+  TsSkinPattern& pattern = *skin.Patterns.Add();
+  pattern.SectionName = "PANEL";
+  pattern.PropertyName = "PATTERN";
+  pattern.Name = "WOOD.JPG";
+  TReadOnlyMemoryStream file(jpeg.data(), jpeg.size());
+  pattern.Image.LoadFromStream(file);
+  skin.Patterns.Add()->Name = "EMPTY.JPG";  // a pattern without a picture
+
+  TComponent root(nullptr);
+  TsSkinManager* manager = ReadManager(root, WriteProperty("InternalSkins", StoredSkinsValue(skins), 2));
+  const TsSkinPatterns& read = (*manager->InternalSkins())[0]->Patterns;
+  ASSERT_EQ(read.Count(), 2);
+  EXPECT_EQ(read[0]->SectionName, "PANEL");
+  ASSERT_NE(dynamic_cast<TJPEGImage*>(read[0]->Image.Graphic()), nullptr);
+  EXPECT_EQ(read[0]->Image.Width(), 8);
+  TMemoryStream saved;
+  read[0]->Image.Graphic()->SaveToStream(saved);
+  EXPECT_EQ(saved.Bytes(), jpeg);
+  EXPECT_TRUE(read[1]->Image.Empty());
 }
 
 TEST(StoredSkinTest, FindStoredSkinMatchesWholeNamesWithCase) {
