@@ -34,6 +34,11 @@ class TBackend {
   virtual void SetNativeTitle(HWND window, const std::string& title) = 0;
   // SW_HIDE, SW_SHOW, SW_MINIMIZE, SW_RESTORE ...
   virtual void ShowNativeWindow(HWND window, int command) = 0;
+  // Gives a top-level window the shape of `shape`, in window coordinates
+  // (nullptr: its whole rectangle). Outside the shape the desktop shows
+  // through and clicks go to what is below. Backends that cannot shape
+  // windows leave them rectangular.
+  virtual void SetNativeShape(HWND window, const TRegion* shape) {}
   // Puts the parts of `framebuffer` inside `dirty` (window coordinates) on screen.
   virtual void Present(HWND window, const TBitmap& framebuffer, const TRegion& dirty) = 0;
   // Keeps the mouse reporting to the application while a button is held outside its windows.

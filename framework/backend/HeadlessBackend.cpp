@@ -12,6 +12,12 @@ void THeadlessBackend::SetScreenSize(TSize size) {
   workArea_ = TRect{0, 0, size.cx, size.cy};
 }
 
+void THeadlessBackend::SetNativeShape(HWND window, const TRegion* shape) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  it->second.Shape = shape ? std::optional<TRegion>(*shape) : std::nullopt;
+}
+
 void THeadlessBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) {
   Window& w = windows_[window];
   w.Bounds = bounds;

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ class THeadlessBackend : public TBackend {
   void SetWorkArea(const TRect& area) { workArea_ = area; }
 
   void CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) override;
+  void SetNativeShape(HWND window, const TRegion* shape) override;
   void DestroyNativeWindow(HWND window) override;
   void SetNativeBounds(HWND window, const TRect& bounds) override;
   void SetNativeTitle(HWND window, const std::string& title) override;
@@ -68,6 +70,7 @@ class THeadlessBackend : public TBackend {
     bool Minimized = false;
     TBitmap Screen;  // what has been presented
     uint64_t Presents = 0;
+    std::optional<TRegion> Shape;  // none: the whole rectangle
   };
   const Window* FindWindow(HWND window) const;
   // The first visible native window, or 0.

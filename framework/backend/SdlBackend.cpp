@@ -1,5 +1,7 @@
 #include "framework/backend/SdlBackend.h"
 
+#include "framework/backend/X11Shape.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -310,6 +312,13 @@ void TSdlBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std
   w.Renderer = renderer;
   w.Sizeable = (flags & SDL_WINDOW_RESIZABLE) != 0;
   byId_[SDL_GetWindowID(native)] = window;
+}
+
+void TSdlBackend::SetNativeShape(HWND window, const TRegion* shape) {
+  if (SDL_Window* native = NativeWindow(window)) {
+    static const std::vector<TRect> kNone;
+    SetX11WindowShape(native, shape ? shape->Rects() : kNone, shape == nullptr);
+  }
 }
 
 void TSdlBackend::DestroyWindow(Window& w) {

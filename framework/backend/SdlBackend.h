@@ -38,6 +38,7 @@ class TSdlBackend : public TBackend {
   TRect WorkArea() override;
 
   void CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) override;
+  void SetNativeShape(HWND window, const TRegion* shape) override;
   void DestroyNativeWindow(HWND window) override;
   void SetNativeBounds(HWND window, const TRect& bounds) override;
   void SetNativeTitle(HWND window, const std::string& title) override;

@@ -526,6 +526,12 @@ int SetWindowRgn(HWND window, std::optional<TRegion> rgn, bool redraw) {
   TWinControl* w = FindControl(window);
   if (!w) return 0;
   w->Wnd.WindowRgn = std::move(rgn);
+  // A top-level window's region is its shape on the desktop.
+  if (!w->Parent()) {
+    auto top = WS().TopData.find(window);
+    if (top != WS().TopData.end() && top->second.NativeCreated)
+      Backend()->SetNativeShape(window, w->Wnd.WindowRgn ? &*w->Wnd.WindowRgn : nullptr);
+  }
   if (redraw) {
     if (w->Parent()) {
       w->Parent()->ExposeRect(w->BoundsRect());
@@ -572,6 +578,7 @@ void CreateTopLevelSurface(TWinControl* form, const std::string& title) {
   d.Framebuffer->Fill(clBackground);
   Backend()->CreateNativeWindow(form->HandleIfAllocated(), form->BoundsRect(), title);
   d.NativeCreated = true;
+  if (form->Wnd.WindowRgn) Backend()->SetNativeShape(form->HandleIfAllocated(), &*form->Wnd.WindowRgn);
 }
 
 void ResizeTopLevelSurface(TWinControl* form) {

@@ -65,7 +65,15 @@ int main() {
   form->SetCaption("SDL smoke");
   form->SetBounds(120, 90, 320, 220);
   form->SetKeyPreview(true);
-  form->OnKeyDown = [](TComponent*, uint16_t& key, TShiftState) { Say("key %d\n", int{key}); };
+  form->OnKeyDown = [form](TComponent*, uint16_t& key, TShiftState) {
+    Say("key %d\n", int{key});
+    // F6 cuts a 12 x 12 square out of the window's top-left corner.
+    if (key == VK_F6) {
+      const TRegion shape = TRegion(TRect{0, 0, form->Width(), form->Height()}).Subtract(TRect{0, 0, 12, 12});
+      SetWindowRgn(form->Handle(), shape, true);
+      Say("shaped\n");
+    }
+  };
 
   auto* pad = TComponent::Create<TColorPad>(form);
   pad->SetBounds(40, 30, 160, 100);

@@ -63,6 +63,20 @@ retry 30 pad_shows "$color_after" ||
 xdotool key F5 || fail "xdotool could not press a key"
 retry 30 program_says '^key 116$' || fail "the F5 key (116) did not reach the form"
 
+# The window region is the window's shape on the desktop: where F6 cuts the
+# top-left corner away, the black root window shows instead of the frame.
+read -r _ win_left win_top _ <<<"$(grep '^window ' "$work/out")"
+corner_is() {
+  local file
+  file=$(screenshot) || return 1
+  last_seen=$(pixel "$file" $((win_left + 3)) $((win_top + 3)))
+  [ "$last_seen" "$1" 000000 ]
+}
+retry 30 corner_is != || fail "the frame's corner should not be black before shaping"
+xdotool key F6 || fail "xdotool could not press a key"
+retry 30 program_says '^shaped$' || fail "F6 did not reach the form"
+retry 30 corner_is = || fail "after shaping the cut corner should show the black root window, it shows $last_seen"
+
 xdotool mousemove --sync "$close_x" "$close_y" click 1 || fail "xdotool could not click"
 expect_clean_exit
 

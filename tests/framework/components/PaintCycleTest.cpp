@@ -68,6 +68,31 @@ TEST_F(PaintCycleTest, WindowRegionClipsTheWindowAndLetsTheParentShowThrough) {
   EXPECT_EQ(ScreenPixel(form, 130, 130), clFuchsia);
 }
 
+// A top-level window's region is its shape on the desktop, whether it is set
+// before or after the native window exists; a child's region is not.
+TEST_F(PaintCycleTest, TopLevelRegionShapesTheNativeWindow) {
+  const TRegion rounded = TRegion(TRect{2, 0, 198, 200}).Union(TRegion(TRect{0, 2, 200, 198}));
+  SetWindowRgn(form->Handle(), rounded, true);
+  SetWindowRgn(b->Handle(), TRegion(TRect{0, 0, 20, 20}), true);
+  Pump();
+  const auto* native = backend->FindWindow(form->Handle());
+  ASSERT_NE(native, nullptr);
+  ASSERT_TRUE(native->Shape.has_value());
+  EXPECT_EQ(native->Shape->Rects(), rounded.Rects());
+  EXPECT_EQ(backend->FindWindow(b->Handle()), nullptr);
+
+  SetWindowRgn(form->Handle(), std::nullopt, true);
+  EXPECT_FALSE(native->Shape.has_value());
+
+  TForm* later = MakeForm(50, 40);
+  SetWindowRgn(later->Handle(), TRegion(TRect{0, 0, 50, 20}), false);
+  later->Show();
+  Pump();
+  ASSERT_NE(backend->FindWindow(later->Handle()), nullptr);
+  ASSERT_TRUE(backend->FindWindow(later->Handle())->Shape.has_value());
+  EXPECT_EQ(backend->FindWindow(later->Handle())->Shape->Bounds(), TRect(0, 0, 50, 20));
+}
+
 TEST_F(PaintCycleTest, FrozenWindowPaintsNothingUntilRedrawnAtOnce) {
   SendMessage(form->Handle(), WM_SETREDRAW, 0);
   a->fill = clBlack;
