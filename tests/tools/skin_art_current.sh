@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The stored skin in the window description is the generator's output: running
+# the generator on a copy of the description must change nothing, so art code
+# changed without regenerating (or a generator that is not repeatable) fails.
+#
+#   skin_art_current.sh GENERATOR SOURCE_DIR
+set -eu
+generator=${1:?usage: skin_art_current.sh GENERATOR SOURCE_DIR}
+source_dir=${2:?usage: skin_art_current.sh GENERATOR SOURCE_DIR}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cp "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm"
+"$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" >/dev/null
+if ! cmp -s "$work/Unit1.dfm" "$source_dir/resources/Unit1.dfm"; then
+  echo "resources/Unit1.dfm is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
+  diff "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm" | head -n 20 >&2
+  exit 1
+fi
+echo "skin_art_current: the stored skin matches its generator"
