@@ -58,38 +58,7 @@ const TPublishedFields<TsSkinGeneral>& TsSkinGeneral::Fields() {
 }
 
 void TsSkinGeneral::Assign(const TPersistent& source) {
-  const auto& s = SameKind<TsSkinGeneral>(source, *this);
-  SectionName = s.SectionName;
-  ParentClass = s.ParentClass;
-  Color = s.Color;
-  Bevel = s.Bevel;
-  ShadowBlur = s.ShadowBlur;
-  ShadowColor = s.ShadowColor;
-  ShadowOffset = s.ShadowOffset;
-  ShadowTransparency = s.ShadowTransparency;
-  ShadowDontUse = s.ShadowDontUse;
-  ShadowEnabled = s.ShadowEnabled;
-  ReservedBoolean = s.ReservedBoolean;
-  FontColor = s.FontColor;
-  HotFontColor = s.HotFontColor;
-  Transparency = s.Transparency;
-  GradientPercent = s.GradientPercent;
-  GradientData = s.GradientData;
-  ImagePercent = s.ImagePercent;
-  ShowFocus = s.ShowFocus;
-  FadingEnabled = s.FadingEnabled;
-  FadingIntervalIn = s.FadingIntervalIn;
-  FadingIntervalOut = s.FadingIntervalOut;
-  FadingIterations = s.FadingIterations;
-  HotColor = s.HotColor;
-  HotTransparency = s.HotTransparency;
-  HotBevel = s.HotBevel;
-  HotGradientPercent = s.HotGradientPercent;
-  HotGradientData = s.HotGradientData;
-  HotImagePercent = s.HotImagePercent;
-  BorderColor1 = s.BorderColor1;
-  BorderColor2 = s.BorderColor2;
-  Name = s.Name;
+  CopyPublishedFields(*this, SameKind<TsSkinGeneral>(source, *this), Fields());
 }
 
 // --- TsSkinImage ---
@@ -119,24 +88,7 @@ const TPublishedFields<TsSkinImage>& TsSkinImage::Fields() {
 }
 
 void TsSkinImage::Assign(const TPersistent& source) {
-  const auto& s = SameKind<TsSkinImage>(source, *this);
-  SectionName = s.SectionName;
-  Image.Assign(s.Image);
-  Name = s.Name;
-  PropertyName = s.PropertyName;
-  Left = s.Left;
-  Top = s.Top;
-  Right = s.Right;
-  Bottom = s.Bottom;
-  ImageCount = s.ImageCount;
-  MaskType = s.MaskType;
-  BorderWidth = s.BorderWidth;
-  StretchMode = s.StretchMode;
-  ImgType = s.ImgType;
-  WL = s.WL;
-  WR = s.WR;
-  WT = s.WT;
-  WB = s.WB;
+  CopyPublishedFields(*this, SameKind<TsSkinImage>(source, *this), Fields());
 }
 
 // --- TsSkinPattern ---
@@ -153,11 +105,7 @@ const TPublishedFields<TsSkinPattern>& TsSkinPattern::Fields() {
 }
 
 void TsSkinPattern::Assign(const TPersistent& source) {
-  const auto& s = SameKind<TsSkinPattern>(source, *this);
-  SectionName = s.SectionName;
-  Image.Assign(s.Image);
-  Name = s.Name;
-  PropertyName = s.PropertyName;
+  CopyPublishedFields(*this, SameKind<TsSkinPattern>(source, *this), Fields());
 }
 
 // --- TsStoredSkin ---
@@ -182,20 +130,7 @@ const TPublishedFields<TsStoredSkin>& TsStoredSkin::Fields() {
 }
 
 void TsStoredSkin::Assign(const TPersistent& source) {
-  const auto& s = SameKind<TsStoredSkin>(source, *this);
-  if (&s == this) return;
-  Name = s.Name;
-  GeneralData.Assign(s.GeneralData);
-  Images.Assign(s.Images);
-  Patterns.Assign(s.Patterns);
-  MasterBitmap.Assign(s.MasterBitmap);
-  Shadow1Color = s.Shadow1Color;
-  Shadow1Offset = s.Shadow1Offset;
-  Shadow1Blur = s.Shadow1Blur;
-  Shadow1Transparency = s.Shadow1Transparency;
-  Version = s.Version;
-  Author = s.Author;
-  Description = s.Description;
+  CopyPublishedFields(*this, SameKind<TsStoredSkin>(source, *this), Fields());
 }
 
 // --- TsStoredSkins ---

@@ -126,3 +126,17 @@ class TBitmap : public TGraphic {
   std::unique_ptr<TCanvas> canvas_;
   uint64_t generation_ = 0;
 };
+
+// A picture of a compressed format (PNG, JPEG), kept decoded in a 24-bit
+// bitmap that gives its size and draws it.
+class TDecodedGraphic : public TGraphic {
+ public:
+  SORTARIUM_CLASS(TDecodedGraphic)
+  int Width() const override { return bitmap_.Width(); }
+  int Height() const override { return bitmap_.Height(); }
+  void Draw(TCanvas& canvas, const TRect& dest) const override;
+  const TBitmap& Bitmap() const { return bitmap_; }
+
+ protected:
+  TBitmap bitmap_;
+};

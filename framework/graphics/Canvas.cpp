@@ -144,6 +144,8 @@ TCanvas* TBitmap::Canvas() {
   return canvas_.get();
 }
 
+void TDecodedGraphic::Draw(TCanvas& canvas, const TRect& dest) const { canvas.StretchDraw(dest, bitmap_); }
+
 void TBitmap::Draw(TCanvas& canvas, const TRect& dest) const {
   HDC dc = canvas.Handle();
   if (!dc || Empty()) return;

@@ -330,8 +330,6 @@ void TJPEGImage::SaveToStream(TStream& stream) const {
   stream.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size()));
 }
 
-void TJPEGImage::Draw(TCanvas& canvas, const TRect& dest) const { canvas.StretchDraw(dest, bitmap_); }
-
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
   auto copy = std::make_unique<TJPEGImage>();
   copy->Assign(*this);

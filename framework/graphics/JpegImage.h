@@ -9,30 +9,25 @@
 
 #include "framework/graphics/Bitmap.h"
 
-class TJPEGImage : public TGraphic {
+class TJPEGImage : public TDecodedGraphic {
  public:
   SORTARIUM_CLASS(TJPEGImage)
   TJPEGImage() = default;
 
-  int Width() const override { return bitmap_.Width(); }
-  int Height() const override { return bitmap_.Height(); }
   // Reads one JPEG file from the current position, decodes it at once (so a
   // bad file fails here, not when it is first drawn) and leaves the stream
   // just after its end-of-image marker.
   void LoadFromStream(TStream& stream) override;
   // Writes the bytes that were loaded; EInvalidGraphic when nothing was.
   void SaveToStream(TStream& stream) const override;
-  void Draw(TCanvas& canvas, const TRect& dest) const override;
   std::unique_ptr<TGraphic> Clone() const override;
   // Copies another JPEG picture; other kinds fail with EConvertError.
   void Assign(const TPersistent& source) override;
 
-  const TBitmap& Bitmap() const { return bitmap_; }
   const std::vector<uint8_t>& Data() const { return data_; }
 
  private:
   std::vector<uint8_t> data_;
-  TBitmap bitmap_;
 };
 
 // Whether the bytes start like a JPEG file (FF D8 FF).

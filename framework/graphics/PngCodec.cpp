@@ -298,8 +298,6 @@ void TPngImage::SaveToStream(TStream& stream) const {
   stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
 }
 
-void TPngImage::Draw(TCanvas& canvas, const TRect& dest) const { canvas.StretchDraw(dest, bitmap_); }
-
 std::unique_ptr<TGraphic> TPngImage::Clone() const {
   auto copy = std::make_unique<TPngImage>();
   copy->bitmap_.Assign(bitmap_);

@@ -6,18 +6,15 @@
 
 #include "framework/graphics/Bitmap.h"
 
-class TPngImage : public TGraphic {
+class TPngImage : public TDecodedGraphic {
  public:
   SORTARIUM_CLASS(TPngImage)
   TPngImage() = default;
 
-  int Width() const override { return bitmap_.Width(); }
-  int Height() const override { return bitmap_.Height(); }
   // Reads one PNG file from the current position and leaves the stream just
   // after its IEND chunk.
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) const override;
-  void Draw(TCanvas& canvas, const TRect& dest) const override;
   std::unique_ptr<TGraphic> Clone() const override;
 
   void Assign(const TBitmap& source) { bitmap_.Assign(source); }
@@ -31,10 +28,6 @@ class TPngImage : public TGraphic {
       TGraphic::Assign(source);
     }
   }
-  const TBitmap& Bitmap() const { return bitmap_; }
-
- private:
-  TBitmap bitmap_;
 };
 
 // Whether the bytes start with the PNG signature.

@@ -14,6 +14,7 @@
 //   }
 //   RegisterPublishedFields("TsSkinImage", Fields());
 //   TPropertyList stored = WritePublishedFields(image, Fields());
+//   CopyPublishedFields(copy, image, Fields());  // the whole of Assign
 #pragma once
 
 #include <functional>
@@ -35,7 +36,21 @@ struct TPublishedField {
   std::function<TPersistent*(T&)> SubObject;
   // Adds the stored form of the field to `out`.
   std::function<void(const T&, TPropertyList& out)> Write;
+  // Copies the field from another object (deeply, for objects it holds).
+  std::function<void(T& target, const T& source)> Copy;
 };
+
+// Copies a plain member.
+template <class T, class V>
+std::function<void(T&, const T&)> CopyMember(V T::*member) {
+  return [member](T& target, const T& source) { target.*member = source.*member; };
+}
+
+// Copies a member object through its Assign.
+template <class T, class V>
+std::function<void(T&, const T&)> AssignMember(V T::*member) {
+  return [member](T& target, const T& source) { (target.*member).Assign(source.*member); };
+}
 
 template <class T>
 using TPublishedFields = std::vector<TPublishedField<T>>;
@@ -43,25 +58,29 @@ using TPublishedFields = std::vector<TPublishedField<T>>;
 template <class T>
 TPublishedField<T> IntField(std::string name, int32_t T::*member) {
   return {name, [member](T& o, const TPropValue& v, TReader&) { o.*member = v.AsInt(); }, {},
-          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, IntegerValue(o.*member)); }};
+          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, IntegerValue(o.*member)); },
+          CopyMember(member)};
 }
 
 template <class T>
 TPublishedField<T> BoolField(std::string name, bool T::*member) {
   return {name, [member](T& o, const TPropValue& v, TReader&) { o.*member = v.AsBool(); }, {},
-          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, BoolValue(o.*member)); }};
+          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, BoolValue(o.*member)); },
+          CopyMember(member)};
 }
 
 template <class T>
 TPublishedField<T> RealField(std::string name, double T::*member) {
   return {name, [member](T& o, const TPropValue& v, TReader&) { o.*member = v.AsReal(); }, {},
-          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, RealValue(o.*member)); }};
+          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, RealValue(o.*member)); },
+          CopyMember(member)};
 }
 
 template <class T>
 TPublishedField<T> StringField(std::string name, std::string T::*member) {
   return {name, [member](T& o, const TPropValue& v, TReader&) { o.*member = v.AsString(); }, {},
-          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, StringValue(o.*member)); }};
+          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, StringValue(o.*member)); },
+          CopyMember(member)};
 }
 
 // A colour, read as a number or a colour name and written by name when it
@@ -69,7 +88,8 @@ TPublishedField<T> StringField(std::string name, std::string T::*member) {
 template <class T>
 TPublishedField<T> ColorField(std::string name, TColor T::*member) {
   return {name, [member](T& o, const TPropValue& v, TReader& r) { o.*member = ColorValue(v, r); }, {},
-          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, ColorPropValue(o.*member)); }};
+          [member, name](const T& o, TPropertyList& out) { out.emplace_back(name, ColorPropValue(o.*member)); },
+          CopyMember(member)};
 }
 
 // An enumeration stored by the identifiers in `names` (names[i] is value i).
@@ -81,7 +101,8 @@ TPublishedField<T> EnumField(std::string name, E T::*member, std::vector<std::st
           [member, name, names](const T& o, TPropertyList& out) {
             const auto index = static_cast<size_t>(o.*member);
             out.emplace_back(name, index < names.size() ? IdentValue(names[index]) : IntegerValue(int64_t(index)));
-          }};
+          },
+          CopyMember(member)};
 }
 
 // A bitmap kept by the object, stored as "<name>.Data".
@@ -90,7 +111,8 @@ TPublishedField<T> BitmapField(std::string name, TBitmap T::*member) {
   return {name, {}, [member](T& o) -> TPersistent* { return &(o.*member); },
           [member, name](const T& o, TPropertyList& out) {
             out.emplace_back(name + ".Data", BitmapDataValue(o.*member));
-          }};
+          },
+          AssignMember(member)};
 }
 
 // A picture of any registered format, stored as "<name>.Data".
@@ -99,7 +121,8 @@ TPublishedField<T> PictureField(std::string name, TPicture T::*member) {
   return {name, {}, [member](T& o) -> TPersistent* { return &(o.*member); },
           [member, name](const T& o, TPropertyList& out) {
             out.emplace_back(name + ".Data", PictureDataValue(o.*member));
-          }};
+          },
+          AssignMember(member)};
 }
 
 template <class T>
@@ -107,6 +130,12 @@ TPropertyList WritePublishedFields(const T& object, const TPublishedFields<T>& f
   TPropertyList out;
   for (const TPublishedField<T>& field : fields) field.Write(object, out);
   return out;
+}
+
+template <class T>
+void CopyPublishedFields(T& target, const T& source, const TPublishedFields<T>& fields) {
+  if (&target == &source) return;
+  for (const TPublishedField<T>& field : fields) field.Copy(target, source);
 }
 
 // A collection of items that have their own field table.
@@ -119,7 +148,8 @@ TPublishedField<T> CollectionField(std::string name, C T::*member,
             const C& collection = o.*member;
             for (int i = 0; i < collection.Count(); ++i) items.push_back(WritePublishedFields(*collection[i], itemFields));
             out.emplace_back(name, CollectionValue(std::move(items)));
-          }};
+          },
+          AssignMember(member)};
 }
 
 // Registers the class (without a factory: its objects are made by their
