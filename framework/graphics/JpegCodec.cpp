@@ -16,6 +16,7 @@
 
 #include "framework/base/Exceptions.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/DecodeBands.h"
 #include "framework/graphics/JpegImage.h"
 #include "framework/graphics/Picture.h"
 
@@ -250,21 +251,13 @@ void DecodeJpeg(const uint8_t* data, size_t size, TBitmap& target) {
       job.cinfo.output_components != 3)
     InvalidJpeg("has an unexpected pixel layout");
 
-  // Rows are decoded a band at a time into a buffer that grows with the
-  // data actually decoded, so a small file that only claims a big picture
-  // fails before the memory for it is taken.
   const size_t rowBytes = static_cast<size_t>(w) * 3;
   const size_t height = static_cast<size_t>(h);
   std::vector<uint8_t> pixels;
-  std::vector<JSAMPROW> rows;
-  constexpr size_t kBandRows = 64;
-  for (size_t y = 0; y < height; y += kBandRows) {
-    const size_t n = std::min(kBandRows, height - y);
-    pixels.resize(rowBytes * (y + n));
-    rows.resize(n);
-    for (size_t i = 0; i < n; ++i) rows[i] = pixels.data() + rowBytes * (y + i);
-    if (!ReadJpegRows(&job, rows.data(), static_cast<JDIMENSION>(n))) InvalidJpeg(job.message);
-  }
+  if (!DecodeInBands(height, rowBytes, pixels, [&](uint8_t** rows, size_t n) {
+        return ReadJpegRows(&job, rows, static_cast<JDIMENSION>(n));
+      }))
+    InvalidJpeg(job.message);
   if (!FinishJpeg(&job)) InvalidJpeg(job.message);
 
   TBitmap decoded(static_cast<int>(w), static_cast<int>(h));

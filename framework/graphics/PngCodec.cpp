@@ -12,6 +12,7 @@
 #include "framework/base/Exceptions.h"
 #include "framework/base/SysUtils.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/DecodeBands.h"
 #include "framework/graphics/Picture.h"
 #include "framework/graphics/PngImage.h"
 
@@ -193,30 +194,22 @@ void DecodePng(const uint8_t* data, size_t size, TBitmap& target) {
   if ((job.channels != 3 && job.channels != 4) || job.rowBytes != static_cast<size_t>(w * job.channels))
     InvalidPng("has an unexpected pixel layout");
 
-  // Plain images are read a band of rows at a time into a buffer that grows
-  // with the data actually decoded, so a small file that only claims a big
-  // picture fails before the memory for it is taken.
+  // Interlaced images need every row at once; plain ones are read in bands.
   const size_t rowBytes = job.rowBytes;
   const size_t height = static_cast<size_t>(h);
   std::vector<uint8_t> pixels;
-  std::vector<png_bytep> rows;
   if (job.interlaced) {
     pixels.resize(rowBytes * height);
-    rows.resize(height);
+    std::vector<png_bytep> rows(height);
     for (size_t y = 0; y < height; ++y) rows[y] = pixels.data() + rowBytes * y;
     job.rows = rows.data();
     if (!ReadPngImage(&job)) InvalidPng(job.message);
-  } else {
-    constexpr size_t kBandRows = 64;
-    for (size_t y = 0; y < height; y += kBandRows) {
-      const size_t n = std::min(kBandRows, height - y);
-      pixels.resize(rowBytes * (y + n));
-      rows.resize(n);
-      for (size_t i = 0; i < n; ++i) rows[i] = pixels.data() + rowBytes * (y + i);
-      job.rows = rows.data();
-      job.rowCount = static_cast<png_uint_32>(n);
-      if (!ReadPngRows(&job)) InvalidPng(job.message);
-    }
+  } else if (!DecodeInBands(height, rowBytes, pixels, [&](uint8_t** band, size_t n) {
+               job.rows = band;
+               job.rowCount = static_cast<png_uint_32>(n);
+               return ReadPngRows(&job);
+             })) {
+    InvalidPng(job.message);
   }
 
   TBitmap decoded(static_cast<int>(w), static_cast<int>(h));

@@ -8,13 +8,6 @@ namespace {
 
 using namespace skin_colors;
 
-const TArtRgb kNavy = ArtRgb(Navy);
-const TArtRgb kSteel = ArtRgb(Steel);
-const TArtRgb kBright = ArtRgb(Bright);
-const TArtRgb kWhite = ArtRgb(White);
-
-enum { kNormal = 0, kHot = 1, kPressed = 2 };
-
 float W(const TArtCanvas& f) { return static_cast<float>(f.Width()); }
 float H(const TArtCanvas& f) { return static_cast<float>(f.Height()); }
 TSdf Whole(const TArtCanvas& f, float radius) { return RoundRect(0, 0, W(f), H(f), radius); }

@@ -3,35 +3,26 @@
 // corners instead of stretched small ones.
 #include "SkinArt.h"
 
-namespace {
-
-using namespace skin_colors;
-
-enum { kNormal = 0, kHot = 1, kPressed = 2 };
-
-}  // namespace
-
 void DrawHugeButtonFrame(TArtCanvas& f, int state) {
-  const TArtRgb navy = ArtRgb(Navy), steel = ArtRgb(Steel), bright = ArtRgb(Bright), white = ArtRgb(White);
   const float w = static_cast<float>(f.Width()), h = static_cast<float>(f.Height());
   const TSdf outer = RoundRect(0, 0, w, h, 14);
   const TSdf line = Stroke(outer, 2);
   const TSdf inside = Grow(outer, -2);
   switch (state) {
     case kNormal:
-      f.Fill(Stroke(inside, 2), white, 0.75f);
-      f.Fill(Stroke(Grow(inside, -2), 3), white, 0.2f);
-      f.Fill(line, Mix(steel, navy, 0.35f));
+      f.Fill(Stroke(inside, 2), kWhite, 0.75f);
+      f.Fill(Stroke(Grow(inside, -2), 3), kWhite, 0.2f);
+      f.Fill(line, Mix(kSteel, kNavy, 0.35f));
       break;
     case kHot:
-      f.Shade(inside, Inward(inside), bright, 14, 0.55f);
-      f.Fill(Stroke(inside, 2), Mix(bright, white, 0.55f), 0.7f);
-      f.Fill(line, Mix(bright, navy, 0.3f));
+      f.Shade(inside, Inward(inside), kBright, 14, 0.55f);
+      f.Fill(Stroke(inside, 2), Mix(kBright, kWhite, 0.55f), 0.7f);
+      f.Fill(line, Mix(kBright, kNavy, 0.3f));
       break;
     default:
-      f.Shade(inside, [](float, float y) { return y - 2; }, navy, 14, 0.4f);
-      f.Fill(Intersect(Stroke(inside, 2), Below(h - 5)), white, 0.35f);
-      f.Fill(line, navy);
+      f.Shade(inside, [](float, float y) { return y - 2; }, kNavy, 14, 0.4f);
+      f.Fill(Intersect(Stroke(inside, 2), Below(h - 5)), kWhite, 0.35f);
+      f.Fill(line, kNavy);
       break;
   }
 }

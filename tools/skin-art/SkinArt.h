@@ -21,6 +21,14 @@ inline constexpr int Panel = 15390916;
 inline constexpr int Magenta = 0xFF00FF;  // transparent in every image
 }  // namespace skin_colors
 
+// The accent colours ready for drawing, and the state frames every drawing
+// is asked for.
+inline const TArtRgb kNavy = ArtRgb(skin_colors::Navy);
+inline const TArtRgb kSteel = ArtRgb(skin_colors::Steel);
+inline const TArtRgb kBright = ArtRgb(skin_colors::Bright);
+inline const TArtRgb kWhite = ArtRgb(skin_colors::White);
+enum { kNormal = 0, kHot = 1, kPressed = 2 };
+
 // A drawing for one image rectangle: draws the picture of state frame
 // `state` (0 normal, 1 hot, 2 pressed ...) onto a canvas of one frame's size.
 struct TArtPiece {

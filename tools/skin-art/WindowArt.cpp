@@ -11,13 +11,8 @@ namespace {
 
 using namespace skin_colors;
 
-const TArtRgb kNavy = ArtRgb(Navy);
-const TArtRgb kSteel = ArtRgb(Steel);
-const TArtRgb kBright = ArtRgb(Bright);
-const TArtRgb kWhite = ArtRgb(White);
 const TArtRgb kContour = Mix(kSteel, kNavy, 0.35f);
 
-enum { kNormal = 0, kHot = 1, kPressed = 2 };
 
 // --- Push button: a rounded outline, a white inner light, a blue glow when
 // hot, a shadow under the top edge when pressed.
