@@ -186,7 +186,7 @@ TFileStream::TFileStream(const std::string& fileName, unsigned mode) : fileName_
       default: how = "rb"; break;
     }
   }
-  file_ = std::fopen(fileName.c_str(), how);
+  file_ = std::fopen(NativePath(fileName).c_str(), how);
   // fopen happily opens a folder for reading; reading it then fails, so a
   // folder is refused here, where the error names the file.
   struct stat info;

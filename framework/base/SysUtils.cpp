@@ -1,5 +1,6 @@
 #include "framework/base/SysUtils.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -466,15 +467,21 @@ size_t Utf8PrevChar(std::string_view text, size_t pos) {
 // ---------------------------------------------------------------------------
 // Files and folders
 
+std::string NativePath(const std::string& path) {
+  std::string native = path;
+  std::replace(native.begin(), native.end(), '\\', '/');
+  return native;
+}
+
 bool FileExists(const std::string& path) {
   std::error_code ec;
-  const auto status = fs::status(path, ec);
+  const auto status = fs::status(NativePath(path), ec);
   return !ec && fs::exists(status) && !fs::is_directory(status);
 }
 
 bool DirectoryExists(const std::string& path) {
   std::error_code ec;
-  return fs::is_directory(path, ec) && !ec;
+  return fs::is_directory(NativePath(path), ec) && !ec;
 }
 
 std::string ExtractFileName(const std::string& path) {
@@ -503,7 +510,7 @@ std::string ParamStr0() {
 std::vector<std::string> ListDirectory(const std::string& path) {
   std::vector<std::string> names;
   std::error_code ec;
-  fs::directory_iterator it(path, ec);
+  fs::directory_iterator it(NativePath(path), ec);
   if (ec) return names;
   for (const fs::directory_iterator end; it != end; it.increment(ec)) {
     if (ec) break;

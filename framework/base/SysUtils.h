@@ -57,7 +57,9 @@ size_t Utf8CharLength(std::string_view text, size_t pos);
 // Index of the start of the character before `pos` (0 at the start).
 size_t Utf8PrevChar(std::string_view text, size_t pos);
 
-// Files and folders.
+// Files and folders. '\' separates folders as '/' does, so a path written
+// for either kind of system names the same file.
+std::string NativePath(const std::string& path);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 std::string ExtractFileName(const std::string& path);  // after the last '/', '\' or ':'

@@ -327,7 +327,7 @@ std::string TScriptRunner::Dump() const {
 }
 
 std::string TScriptRunner::DumpSkin(const std::string& section) const {
-  return DumpStoredSkin(*form_->sSkinManager1, section);
+  return ::DumpSkin(*form_->sSkinManager1, section);
 }
 
 void TScriptRunner::Snapshot(const std::string& file) const {

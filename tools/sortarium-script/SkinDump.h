@@ -5,7 +5,8 @@
 
 class TsSkinManager;
 
-// One JSON object: the manager's wanted skin, the stored skins and, for the
-// skin that would be used, its counts; with a section name, that section
-// and its images. An unknown section throws TScriptError.
-std::string DumpStoredSkin(const TsSkinManager& manager, const std::string& section);
+// One JSON object: the manager's state, the sizes of its tables and its
+// cached indexes; with a section name, that section's record and its
+// images with their border widths as painting uses them. An unknown
+// section throws TScriptError.
+std::string DumpSkin(TsSkinManager& manager, const std::string& section);

@@ -1,0 +1,232 @@
+// The manager's life: its properties and their setters, choosing the skin,
+// and the three announcements to the forms. Building the tables is in
+// sSkinTables.cpp, the lookups in sSkinLookups.cpp.
+#include "skin/sSkinManager.h"
+
+#include <algorithm>
+
+#include "framework/base/SysUtils.h"
+#include "framework/components/Application.h"
+#include "skin/sMessages.h"
+
+TsSkinManager* DefaultManager = nullptr;
+bool SkinIsChanging = false;
+
+namespace {
+
+// Raises the skin-changing flag for a scope and restores what it was, so a
+// reload nested in another one does not lower it early.
+class TSkinChangingScope {
+ public:
+  TSkinChangingScope() : saved_(SkinIsChanging) { SkinIsChanging = true; }
+  ~TSkinChangingScope() { SkinIsChanging = saved_; }
+  TSkinChangingScope(const TSkinChangingScope&) = delete;
+  TSkinChangingScope& operator=(const TSkinChangingScope&) = delete;
+
+ private:
+  bool saved_;
+};
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+}  // namespace
+
+TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {
+  if (!DefaultManager) DefaultManager = this;
+}
+
+TsSkinManager::~TsSkinManager() {
+  Destroying();
+  SetActive(false);
+  ClearPatternTable();
+  ClearMaskTable();
+  gd_.clear();
+  if (DefaultManager == this) DefaultManager = nullptr;
+}
+
+void TsSkinManager::Loaded() {
+  TComponent::Loaded();
+  if (skinDirectory_.empty()) SetSkinDirectory("c:\\Skins");
+  if (menuSupport_.IcoLineSkin.empty()) menuSupport_.IcoLineSkin = "ICOLINE";
+  if (active_ && !skinName_.empty()) AnnounceNewSkin();
+}
+
+// --- properties ---
+
+bool TsSkinManager::IsDefault() const { return DefaultManager == this; }
+
+void TsSkinManager::SetIsDefault(bool v) {
+  if (v || !DefaultManager) {
+    isDefault_ = true;
+    DefaultManager = this;
+    if (active_) {
+      AnnounceNewSkin();
+      AnnounceRefresh();
+    } else {
+      AnnounceSkinRemoval();
+    }
+  } else {
+    isDefault_ = v;
+  }
+}
+
+void TsSkinManager::SetActive(bool v) {
+  if (v == active_) return;
+  active_ = v;
+  if (v) {
+    ChangeSkin();
+  } else {
+    if (!IsLoading()) AnnounceSkinRemoval();
+    ResolveCachedIndexes();
+  }
+}
+
+void TsSkinManager::SetCommonSections(const TStrings& lines) {
+  commonSections_.BeginUpdate();
+  commonSections_.Clear();
+  for (int i = 0; i < lines.Count(); ++i) {
+    std::string line = lines.Get(i);
+    // Comment lines keep their spaces; everything else is compared without.
+    if (!line.empty() && line[0] != ';') line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
+    commonSections_.Add(line);
+  }
+  commonSections_.EndUpdate();
+  ChangeSkin();
+}
+
+void TsSkinManager::SetSaturation(int v) {
+  if (v == saturation_) return;
+  saturation_ = v;
+  ReloadColours();
+}
+
+void TsSkinManager::SetHueOffset(int v) {
+  if (v == hueOffset_) return;
+  hueOffset_ = v;
+  ReloadColours();
+}
+
+void TsSkinManager::ReloadColours() {
+  if (!CommonSkinData.Active) return;
+  {
+    TSkinChangingScope changing;
+    ReadActiveSkin();
+  }
+  if (!IsLoading()) AnnounceRefresh();
+}
+
+void TsSkinManager::SetSkinDirectory(const std::string& v) {
+  if (v == skinDirectory_) return;
+  skinDirectory_ = v;
+  CommonSkinData.SkinPath = ResolvedSkinDirectory();
+}
+
+void TsSkinManager::SetSkinName(const std::string& v) {
+  skinName_ = v;
+  ChangeSkin();
+}
+
+void TsSkinManager::ChangeSkin() {
+  if (!active_) return;
+  if (OnBeforeChange) OnBeforeChange(this);
+  {
+    TSkinChangingScope changing;
+    CommonSkinData.Active = false;
+    ReadActiveSkin();
+    // Nothing to show (no folder, no stored skin) switched skinning off:
+    // announcing would tell every control that an empty skin is active.
+    if (active_) AnnounceNewSkin();
+  }
+  if (OnAfterChange) OnAfterChange(this);
+}
+
+std::string TsSkinManager::SkinInfo() const {
+  return CommonSkinData.Active ? FloatToStr(CommonSkinData.Version) : "N/A";
+}
+
+// --- choosing the skin ---
+
+std::string TsSkinManager::ResolvedSkinDirectory() const {
+  const std::string& d = skinDirectory_;
+  const std::string programDir = ExtractFilePath(ParamStr0());
+  if (d.rfind("..", 0) == 0) {
+    // One folder up from the program's: cut its last name off.
+    std::string up = programDir.empty() ? programDir : programDir.substr(0, programDir.size() - 1);
+    while (!up.empty() && !IsSeparator(up.back())) up.pop_back();
+    return up + d.substr(std::min<size_t>(3, d.size()));
+  }
+  if (d.rfind(".\\", 0) == 0 || d.rfind("./", 0) == 0) return programDir + d.substr(2);
+  if (d.find(':') == std::string::npos && d.find("\\\\") == std::string::npos) return programDir + d;
+  return d;
+}
+
+void TsSkinManager::ReadActiveSkin() {
+  if (!active_) return;
+  TSkinChangingScope changing;
+  // FIXME: skin folders ("Options.dat" in ResolvedSkinDirectory()\SkinName)
+  // are not read yet; every skin comes from the stored ones.
+  CommonSkinData.SkinPath.clear();
+  if (internalSkins_.Count() == 0) {
+    SetActive(false);
+    return;
+  }
+  if (internalSkins_.FindStoredSkin(skinName_) < 0) skinName_ = internalSkins_[0]->Name;
+  BuildMaskTable();
+  BuildPatternTable();
+  BuildSectionTable();
+}
+
+std::string TsSkinManager::ListAvailableSkins(TStrings& list) const {
+  std::vector<std::string> names;
+  for (int i = 0; i < internalSkins_.Count(); ++i) names.push_back(internalSkins_[i]->Name);
+  std::string firstFolder;
+  const std::string dir = ResolvedSkinDirectory();
+  if (DirectoryExists(dir)) {
+    std::vector<std::string> entries = ListDirectory(dir);
+    std::sort(entries.begin(), entries.end());
+    for (const std::string& entry : entries) {
+      if (entry.empty() || entry[0] == '.') continue;
+      if (!FileExists(dir + "/" + entry + "/Options.dat")) continue;
+      if (firstFolder.empty()) firstFolder = entry;
+      names.push_back(entry);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  list.BeginUpdate();
+  list.Clear();
+  for (const std::string& name : names) list.Add(name);
+  list.EndUpdate();
+  if (internalSkins_.Count() > 0) return internalSkins_[0]->Name;
+  return firstFolder;
+}
+
+// --- announcing ---
+
+void TsSkinManager::AnnounceNewSkin() {
+  if (!IsDesigning()) StopFormsRedraw();
+  CommonSkinData.Active = false;
+  ResolveCachedIndexes();
+  TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_NEWSKIN), ManagerParam(this), 0};
+  DeliverToAllForms(m);
+  CommonSkinData.Active = true;
+  AnnounceRefresh();
+}
+
+void TsSkinManager::AnnounceRefresh() {
+  TMessage stop{SM_KAVRACMD, SkinCommandWParam(SKC_STOPFADING), ManagerParam(this), 0};
+  DeliverToAllForms(stop);
+  const bool redraw = !IsLoading() && Application && Application->MainForm();
+  if (redraw) StopFormsRedraw();
+  TMessage refresh{SM_KAVRACMD, SkinCommandWParam(SKC_REFRESH), ManagerParam(this), 0};
+  DeliverToAllForms(refresh);
+  if (redraw) ResumeFormsRedraw(*this);
+}
+
+void TsSkinManager::AnnounceSkinRemoval() {
+  CommonSkinData.Active = false;
+  TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_REMOVESKIN), ManagerParam(this), 0};
+  DeliverToAllForms(m);
+  ClearMaskTable();
+  ClearPatternTable();
+  gd_.clear();
+}
