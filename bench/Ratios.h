@@ -1,8 +1,8 @@
 // Runs the registered benchmarks and prints, after the usual table, each
-// measured operation's time as a ratio of its reference (a memcpy of the
-// same bytes) beside its target:
+// measured operation's time as a ratio of its reference (usually a memcpy
+// of the same bytes) beside its target:
 //
-//   BlendSameSize/1920x1080 = 1.42 x memcpy (target <= 2)
+//   BlendSameSize/1920x1080 = 1.42 x memcpy/1920x1080 (target <= 2)
 //
 // Ratios use CPU time: one thread does the work, and a busy machine then
 // slows both sides alike instead of whichever ran during a burst.
@@ -17,7 +17,7 @@
 
 struct TRatioTarget {
   std::string Measured;   // benchmark name
-  std::string Reference;  // benchmark name of the memcpy
+  std::string Reference;  // benchmark name of the reference
   double Target;          // at most this many times the reference
 };
 
@@ -39,8 +39,8 @@ class TRatioReporter : public benchmark::ConsoleReporter {
       const double ratio = measured->second / reference->second;
       const bool ok = ratio <= t.Target;
       met = met && ok;
-      std::printf("%-40s = %5.2f x memcpy (target <= %g)%s\n", t.Measured.c_str(), ratio, t.Target,
-                  ok ? "" : "  MISSED");
+      std::printf("%-36s = %5.2f x %s (target <= %g)%s\n", t.Measured.c_str(), ratio, t.Reference.c_str(),
+                  t.Target, ok ? "" : "  MISSED");
     }
     return met;
   }
