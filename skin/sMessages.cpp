@@ -17,9 +17,12 @@ bool TakesPartInRedraw(const TCustomForm& form) {
 
 // The application's components, newest first or oldest first, as forms.
 // The count is read again at each step: a receiver may make or free forms.
+// While the application itself is going away there is nobody to tell.
+bool ApplicationAlive() { return Application && !Application->IsDestroying(); }
+
 template <class Visit>
 void ForEachFormLastToFirst(Visit visit) {
-  if (!Application) return;
+  if (!ApplicationAlive()) return;
   for (int i = Application->ComponentCount() - 1; i >= 0; --i) {
     if (i >= Application->ComponentCount()) continue;
     if (auto* form = dynamic_cast<TCustomForm*>(Application->Components(i))) visit(*form);
@@ -28,7 +31,7 @@ void ForEachFormLastToFirst(Visit visit) {
 
 template <class Visit>
 void ForEachFormFirstToLast(Visit visit) {
-  if (!Application) return;
+  if (!ApplicationAlive()) return;
   for (int i = 0; i < Application->ComponentCount(); ++i)
     if (auto* form = dynamic_cast<TCustomForm*>(Application->Components(i))) visit(*form);
 }
