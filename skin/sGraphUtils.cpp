@@ -256,20 +256,22 @@ TColor RecolourColor(TColor color, Change&& change) {
 }
 
 // Recolours every pixel that is neither the key nor grey. A recoloured pixel
-// must not land on the key colour, or it would turn into a hole.
+// must not land on the key colour, or it would turn into a hole. Rows are
+// walked directly: a skin image may be a single row or column of pixels.
 template <typename Change>
 void RecolourBitmap(TBitmap& bmp, Change&& change) {
-  if (!pixels1.Attach(bmp)) return;
-  TAttachment<FastPixels24> guard(pixels1);
-  ForEachPixel(pixels1, [&](uint8_t* p) {
-    uint8_t b = p[0], g = p[1], r = p[2];
-    if ((r == g && r == b) || PixelAt(p) == static_cast<uint32_t>(kKeyColor)) return;
-    change(r, g, b);
-    if (r == 0xFF && g == 0 && b == 0xFF) g = 1;
-    p[0] = b;
-    p[1] = g;
-    p[2] = r;
-  });
+  for (int y = 0; y < bmp.Height(); ++y) {
+    uint8_t* p = bmp.ScanLine(y);
+    for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+      uint8_t b = p[0], g = p[1], r = p[2];
+      if ((r == g && r == b) || PixelAt(p) == static_cast<uint32_t>(kKeyColor)) continue;
+      change(r, g, b);
+      if (r == 0xFF && g == 0 && b == 0xFF) g = 1;
+      p[0] = b;
+      p[1] = g;
+      p[2] = r;
+    }
+  }
   bmp.Touch();
 }
 
