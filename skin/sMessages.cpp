@@ -88,7 +88,11 @@ void NotifyChildrenParentPainted(TWinControl* container) {
     for (int i = 0; i < container->ControlCount(); ++i) {
       auto* windowed = dynamic_cast<TWinControl*>(container->Controls(i));
       if (!windowed || windowed->IsDestroying()) continue;
-      SendSkinCommand(windowed->Handle(), SKC_PARENTPAINTED, 0);
+      // Straight into the child's window procedure: a failure must end this
+      // walk quietly, where SendMessage would report it and go on.
+      windowed->HandleNeeded();
+      TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_PARENTPAINTED), 0, 0};
+      windowed->WindowProc(m);
     }
   } catch (...) {
   }
@@ -116,18 +120,7 @@ void AnnounceControl(TControl* control) {
 void DeliverToAllForms(TMessage& message) {
   ForEachFormLastToFirst([&](TCustomForm& form) {
     if (IsMDIChild(form) || form.IsDestroying() || form.IsLoading()) return;
-    // A form without a window yet takes the command straight through its
-    // WindowProc (the frame provider sees it there too) rather than being
-    // given a window only to hear about a skin.
-    if (form.HandleAllocated()) {
-      SendMessage(form.Handle(), message.Msg, message.WParam, message.LParam);
-    } else {
-      try {
-        TMessage copy{message.Msg, message.WParam, message.LParam, 0};
-        form.WindowProc(copy);
-      } catch (...) {
-      }
-    }
+    SendMessage(form.Handle(), message.Msg, message.WParam, message.LParam);
     BroadcastToChildren(&form, message);
     // There are no MDI client windows here to pass the command on to.
   });
