@@ -38,9 +38,7 @@ TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {
 TsSkinManager::~TsSkinManager() {
   Destroying();
   SetActive(false);
-  ClearPatternTable();
-  ClearMaskTable();
-  gd_.clear();
+  ClearTables();
   if (DefaultManager == this) DefaultManager = nullptr;
 }
 
@@ -75,8 +73,15 @@ void TsSkinManager::SetActive(bool v) {
   active_ = v;
   if (v) {
     ChangeSkin();
+  } else if (!IsLoading()) {
+    AnnounceSkinRemoval();
+    ResolveCachedIndexes();
   } else {
-    if (!IsLoading()) AnnounceSkinRemoval();
+    // The forms are still being read, so there is nobody to tell; but a
+    // skin loaded earlier in the same description must not stay behind,
+    // reported as active while skinning is off.
+    CommonSkinData.Active = false;
+    ClearTables();
     ResolveCachedIndexes();
   }
 }
@@ -156,7 +161,10 @@ std::string TsSkinManager::ResolvedSkinDirectory() const {
     return up + d.substr(std::min<size_t>(3, d.size()));
   }
   if (d.rfind(".\\", 0) == 0 || d.rfind("./", 0) == 0) return programDir + d.substr(2);
-  if (d.find(':') == std::string::npos && d.find("\\\\") == std::string::npos) return programDir + d;
+  // A drive, a network share or, here, a path from the root is absolute.
+  const bool absolute = d.find(':') != std::string::npos || d.find("\\\\") != std::string::npos ||
+                        (!d.empty() && d[0] == '/');
+  if (!absolute) return programDir + d;
   return d;
 }
 
@@ -202,8 +210,13 @@ std::string TsSkinManager::ListAvailableSkins(TStrings& list) const {
 
 // --- announcing ---
 
+// Forms are frozen only where the refresh that follows thaws them again: a
+// form frozen while the manager is still being read would never draw again
+// if the manager then stayed switched off.
+bool TsSkinManager::RedrawsForms() const { return !IsLoading() && Application && Application->MainForm(); }
+
 void TsSkinManager::AnnounceNewSkin() {
-  if (!IsDesigning()) StopFormsRedraw();
+  if (RedrawsForms()) StopFormsRedraw();
   CommonSkinData.Active = false;
   ResolveCachedIndexes();
   TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_NEWSKIN), ManagerParam(this), 0};
@@ -215,7 +228,7 @@ void TsSkinManager::AnnounceNewSkin() {
 void TsSkinManager::AnnounceRefresh() {
   TMessage stop{SM_KAVRACMD, SkinCommandWParam(SKC_STOPFADING), ManagerParam(this), 0};
   DeliverToAllForms(stop);
-  const bool redraw = !IsLoading() && Application && Application->MainForm();
+  const bool redraw = RedrawsForms();
   if (redraw) StopFormsRedraw();
   TMessage refresh{SM_KAVRACMD, SkinCommandWParam(SKC_REFRESH), ManagerParam(this), 0};
   DeliverToAllForms(refresh);
@@ -226,6 +239,10 @@ void TsSkinManager::AnnounceSkinRemoval() {
   CommonSkinData.Active = false;
   TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_REMOVESKIN), ManagerParam(this), 0};
   DeliverToAllForms(m);
+  ClearTables();
+}
+
+void TsSkinManager::ClearTables() {
   ClearMaskTable();
   ClearPatternTable();
   gd_.clear();

@@ -203,6 +203,10 @@ class TsSkinManager : public TComponent {
   // Reload after a colour setting changed, when a skin is active.
   void ReloadColours();
   const TsStoredSkin* ActiveStoredSkin() const;
+  // Whether announcements freeze the forms and redraw them afterwards.
+  bool RedrawsForms() const;
+  // Empties the three tables and frees the master bitmap.
+  void ClearTables();
   // FindMask and its relatives: the first record with both names matching,
   // else the same search in the section's parent, and so on up the chain.
   template <class Table, class Accept>
