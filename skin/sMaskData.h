@@ -5,6 +5,7 @@
 // controls keep (-1 means none).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -83,6 +84,11 @@ struct TsMaskData {
   // One state frame: width(R) / ImageCount by height(R) / (MaskType + 1).
   int FrameWidth() const { return ImageCount > 0 ? R.Width() / ImageCount : 0; }
   int FrameHeight() const { return R.Height() / (MaskType + 1); }
+  // The border of an image that states none: a third of one state frame
+  // across, and a third of the picture half (above the mask half) down.
+  // Damaged counts are read as one frame without a mask.
+  int ThirdOfFrameWidth() const { return R.Width() / (std::max<int>(1, ImageCount) * 3); }
+  int ThirdOfFrameHeight() const { return R.Height() / (std::max<int>(0, MaskType) * 3 + 3); }
 };
 using TsMaskArray = std::vector<TsMaskData>;
 

@@ -16,6 +16,14 @@ bool NamesMatch(const Record& r, const std::string& section, const std::string& 
   return r.SectionName == section && r.PropertyName == property;
 }
 
+// A width stated for the side wins, then the image's border width, then a
+// third of the frame.
+int SideWidth(const TsMaskData& m, int stated, int thirdOfFrame) {
+  if (stated > 0) return stated;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return thirdOfFrame;
+}
+
 }  // namespace
 
 int TsSkinManager::FindSection(const std::string& name) const {
@@ -76,39 +84,29 @@ bool TsSkinManager::SectionIndexValid(int index) const {
 
 bool TsSkinManager::MaskIndexValid(int index) const { return index >= 0 && index < static_cast<int>(ma_.size()); }
 
-// Without stated widths a border is a third of one state frame across, and
-// a third of the picture half (above the mask half) down.
 int TsSkinManager::MaskBorderLeft(int maskIndex) {
   if (!MaskIndexValid(maskIndex)) return 0;
   TsMaskData& m = ma_[static_cast<size_t>(maskIndex)];
-  if (m.WL > 0) return m.WL;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  if (m.ImageCount == 0) m.ImageCount = 1;
-  return m.R.Width() / (std::max<int>(1, m.ImageCount) * 3);
+  if (m.WL <= 0 && m.BorderWidth <= 0 && m.ImageCount == 0) m.ImageCount = 1;
+  return SideWidth(m, m.WL, m.ThirdOfFrameWidth());
 }
 
 int TsSkinManager::MaskBorderRight(int maskIndex) const {
   if (!MaskIndexValid(maskIndex)) return 0;
   const TsMaskData& m = ma_[static_cast<size_t>(maskIndex)];
-  if (m.WR > 0) return m.WR;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  return m.R.Width() / (std::max<int>(1, m.ImageCount) * 3);
+  return SideWidth(m, m.WR, m.ThirdOfFrameWidth());
 }
 
 int TsSkinManager::MaskBorderTop(int maskIndex) const {
   if (!MaskIndexValid(maskIndex)) return 0;
   const TsMaskData& m = ma_[static_cast<size_t>(maskIndex)];
-  if (m.WT > 0) return m.WT;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  return m.R.Height() / (std::max<int>(0, m.MaskType) * 3 + 3);
+  return SideWidth(m, m.WT, m.ThirdOfFrameHeight());
 }
 
 int TsSkinManager::MaskBorderBottom(int maskIndex) const {
   if (!MaskIndexValid(maskIndex)) return 0;
   const TsMaskData& m = ma_[static_cast<size_t>(maskIndex)];
-  if (m.WB > 0) return m.WB;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  return m.R.Height() / (std::max<int>(0, m.MaskType) * 3 + 3);
+  return SideWidth(m, m.WB, m.ThirdOfFrameHeight());
 }
 
 bool TsSkinManager::GlobalInfoValid() const { return SectionIndexValid(cachedIndexes_.GlobalInfo); }

@@ -21,21 +21,15 @@ std::shared_ptr<TBitmap> Copy24(const TBitmap& source) {
 }
 
 // Border widths of an image stored without any: the stated border width on
-// every side, else a third of one state frame across and of the picture
-// half down.
+// every side, else a third of the frame.
 void CompleteBorderWidths(TsMaskData& mask) {
   if (mask.WL + mask.WT + mask.WR + mask.WB != 0) return;
   if (mask.BorderWidth != 0) {
     mask.WL = mask.WT = mask.WR = mask.WB = mask.BorderWidth;
     return;
   }
-  // A damaged image may state counts that give no width at all.
-  const int across = mask.ImageCount * 3;
-  const int down = (mask.MaskType + 1) * 3;
-  mask.WL = static_cast<int16_t>(across != 0 ? mask.R.Width() / across : 0);
-  mask.WT = static_cast<int16_t>(down != 0 ? mask.R.Height() / down : 0);
-  mask.WR = mask.WL;
-  mask.WB = mask.WT;
+  mask.WL = mask.WR = static_cast<int16_t>(mask.ThirdOfFrameWidth());
+  mask.WT = mask.WB = static_cast<int16_t>(mask.ThirdOfFrameHeight());
 }
 
 template <class Change>
