@@ -1,6 +1,7 @@
 // The skin engine's classes as the window-description reader knows them.
 #include "framework/streaming/ClassRegistry.h"
 #include "framework/streaming/PropertyHelpers.h"
+#include "skin/sCommonData.h"
 #include "skin/sSkinManager.h"
 
 namespace {
@@ -29,12 +30,21 @@ void RegisterMenuSupport() {
   RegisterSubObjectProperty("TsMenuSupport", "ExtraLineFont", &TsMenuSupport::ExtraLineFont);
 }
 
+// The part of a skinned control's SkinData that a description stores.
+void RegisterCommonData() {
+  TClassRegistry::Instance().RegisterClass("TsCommonData", "");
+  RegisterStringProperty("TsCommonData", "SkinSection", &TsCommonData::SetSkinSection);
+  RegisterBoolProperty("TsCommonData", "CustomColor", &TsCommonData::SetCustomColor);
+  RegisterBoolProperty("TsCommonData", "CustomFont", &TsCommonData::SetCustomFont);
+}
+
 }  // namespace
 
 void RegisterSkinClasses() {
   RegisterStoredSkinClasses();
   RegisterAnimEffects();
   RegisterMenuSupport();
+  RegisterCommonData();
   const char* m = "TsSkinManager";
   RegisterComponentClass<TsSkinManager>(m, "TComponent");
   RegisterSubObjectProperty(m, "AnimEffects", &TsSkinManager::AnimEffects);
