@@ -16,17 +16,6 @@ namespace {
 
 bool HasSkinData(const TsSkinManager* manager) { return manager && !manager->Sections().empty(); }
 
-// A skin command with a switch in the low word, to a control through its
-// window when it has one, else straight through its message handling.
-void Tell(TControl* control, uint16_t code, uint16_t arg) {
-  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
-    if (windowed->IsDestroying() || !windowed->HandleAllocated()) return;
-    SendMessage(windowed->Handle(), SM_KAVRACMD, SkinCommandWParam(code, arg), 0);
-  } else {
-    control->Perform(SM_KAVRACMD, SkinCommandWParam(code, arg), 0);
-  }
-}
-
 }  // namespace
 
 std::string DefaultSectionForKind(int kind) {
@@ -323,7 +312,7 @@ bool TsCommonData::HandleSkinCommand(TMessage& m) {
       if (dependent)
         for (int i = 0; i < windowed->ControlCount(); ++i) {
           TControl* child = windowed->Controls(i);
-          if (!child->IsDestroying()) Tell(child, SKC_POSITIONCHANGED, 0);
+          if (!child->IsDestroying()) PerformSkinCommand(child, SKC_POSITIONCHANGED);
         }
       return false;
     }
@@ -386,7 +375,7 @@ void TsCommonData::HandlePlainMessage(const TMessage& m) {
           TControl* child = windowed->Controls(i);
           const TAnchors anchors = child->Anchors();
           if (!child->IsDestroying() && !anchors.Contains(akRight) && !anchors.Contains(akBottom))
-            Tell(child, SKC_POSITIONCHANGED, 1);
+            PerformSkinCommand(child, SKC_POSITIONCHANGED, 0, 1);
         }
       break;
     case WM_SETFOCUS:

@@ -42,13 +42,13 @@ LRESULT SendSkinCommand(HWND window, uint16_t code, LPARAM lParam) {
   return SendMessage(window, SM_KAVRACMD, SkinCommandWParam(code), lParam);
 }
 
-LRESULT PerformSkinCommand(TControl* control, uint16_t code, LPARAM lParam) {
+LRESULT PerformSkinCommand(TControl* control, uint16_t code, LPARAM lParam, uint16_t arg) {
   if (!control) return 0;
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     if (windowed->IsDestroying() || !windowed->HandleAllocated()) return 0;
-    return SendSkinCommand(windowed->Handle(), code, lParam);
+    return SendMessage(windowed->Handle(), SM_KAVRACMD, SkinCommandWParam(code, arg), lParam);
   }
-  return control->Perform(SM_KAVRACMD, SkinCommandWParam(code), lParam);
+  return control->Perform(SM_KAVRACMD, SkinCommandWParam(code, arg), lParam);
 }
 
 bool AskSkinCommand(TControl* control, uint16_t code) {

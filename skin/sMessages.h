@@ -81,9 +81,10 @@ class TsFrameProvider {
 
 // Through the window services (SendMessage); answers the receiver's Result.
 LRESULT SendSkinCommand(HWND window, uint16_t code, LPARAM lParam = 0);
-// A windowed control gets SendSkinCommand unless it is being destroyed or
-// has no window yet (answer 0); a non-windowed one gets direct dispatch.
-LRESULT PerformSkinCommand(TControl* control, uint16_t code, LPARAM lParam = 0);
+// A windowed control gets the command through its window unless it is
+// being destroyed or has no window yet (answer 0); a non-windowed one gets
+// direct dispatch. `arg` is the switch in the low word of WParam.
+LRESULT PerformSkinCommand(TControl* control, uint16_t code, LPARAM lParam = 0, uint16_t arg = 0);
 // A yes/no question: first by direct dispatch (yes when LParam came back as
 // 1), then through the control's window (yes when Result is 1).
 bool AskSkinCommand(TControl* control, uint16_t code);
