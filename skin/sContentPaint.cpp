@@ -1,0 +1,138 @@
+#include "skin/sContentPaint.h"
+
+#include <algorithm>
+
+#include "skin/sCommonData.h"
+#include "skin/sGraphUtils.h"
+#include "skin/sMaskData.h"
+
+namespace {
+
+// Text without a background box, so each layer (contours, engraving) shows
+// around the next.
+void DrawIn(TCanvas& canvas, const std::string& text, TRect rect, unsigned flags, TColor color) {
+  canvas.Font()->SetColor(color);
+  HDC dc = canvas.Handle();
+  SetBkMode(dc, TRANSPARENT);
+  DrawText(dc, text, rect, flags | DT_NOCLIP);
+}
+
+// Fits `rect` around the text as the alignment flags place it, one pixel
+// to spare on every side.
+TRect FitAroundText(TCanvas& canvas, const std::string& text, TRect rect, unsigned flags) {
+  TRect extent{0, 0, rect.Width(), rect.Height()};
+  DrawText(canvas.Handle(), text, extent, (flags & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM)) | DT_CALCRECT);
+  const int dw = rect.Width() - extent.Width();
+  const int dh = rect.Height() - extent.Height();
+  // Vertically the text always sits in the middle.
+  rect.Top += dh / 2;
+  rect.Bottom = rect.Top + extent.Height();
+  if (flags & DT_CENTER) {
+    rect.Left += dw / 2;
+    rect.Right = rect.Left + extent.Width();
+  } else if (flags & DT_RIGHT) {
+    rect.Left = rect.Right - extent.Width();
+  } else {
+    rect.Right = rect.Left + extent.Width();
+  }
+  return rect.Inflate(1, 1);
+}
+
+// Greys every pixel of the glyph except its transparent ones, which must
+// stay the key colour the glyph is copied with.
+void GreyKeepingKey(TBitmap& bmp, TColor key) {
+  const TColor k = ColorToRGB(key);
+  for (int y = 0; y < bmp.Height(); ++y) {
+    uint8_t* p = bmp.ScanLine(y);
+    for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+      if (RGB(p[2], p[1], p[0]) == k) continue;
+      const auto grey = static_cast<uint8_t>((p[0] + p[1] + p[2]) / 3);
+      p[0] = p[1] = p[2] = grey;
+    }
+  }
+  bmp.Touch();
+}
+
+}  // namespace
+
+void WriteTextEx(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsCommonData& data,
+                 unsigned flags, TRect rect) {
+  if (const TControl* owner = data.OwnerControl) *canvas.Font() = *owner->Font();
+  const TsGeneralData* section = data.Skinned() ? data.Section() : nullptr;
+  if (hot && data.SkinSection() == "WEBBUTTON") {
+    TFontStyles style = canvas.Font()->Style();
+    style.Include(fsUnderline);
+    canvas.Font()->SetStyle(style);
+  }
+  HDC dc = canvas.Handle();
+  if (!dc) return;
+  TDCStateGuard state(dc);
+  IntersectClipRect(dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
+  if (!(flags & DT_WORDBREAK)) rect = FitAroundText(canvas, text, rect, flags);
+  canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+
+  if (!enabled) {
+    DrawIn(canvas, text, rect.Offset(1, 1), flags, clBtnHighlight);
+    DrawIn(canvas, text, rect, flags, clBtnShadow);
+    return;
+  }
+  if (!section) {
+    DrawIn(canvas, text, rect, flags, canvas.Font()->Color());
+    return;
+  }
+  TColor color = canvas.Font()->Color();
+  if (!data.CustomFont()) {
+    const TsFontColors& colors = hot ? section->HotFontColor : section->FontColor;
+    const struct {
+      int Index, Dx, Dy;
+    } contour[] = {{TCLEFT, -1, 0}, {TCTOP, 0, -1}, {TCRIGHT, 1, 0}, {TCBOTTOM, 0, 1}};
+    for (const auto& c : contour)
+      if (colors[static_cast<size_t>(c.Index)] != -1)
+        DrawIn(canvas, text, rect.Offset(c.Dx, c.Dy), flags, colors[static_cast<size_t>(c.Index)]);
+    color = colors[TCMAIN];
+  }
+  DrawIn(canvas, text, rect, flags, color);
+}
+
+void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, int blend, bool hot, int disabledKind,
+                 bool grayed, bool enabled, int glyphCount) {
+  if (glyph.Width() < 1 || glyph.Height() < 1) return;
+  const TColor key = glyph.Pixel(0, glyph.Height() - 1);
+  const double factor = blend / 100.0;
+  const TCacheInfo noCache;
+  TBitmap work;  // greying changes the picture; the caller's glyph stays as it is
+  work.Assign(glyph);
+  auto copy = [&](const TRect& part) {
+    CopyTransparent(target, work, rect.Left, rect.Top, key, part, TKeyPixels::Keep, noCache);
+  };
+  auto mix = [&](const TRect& part, double f) { BlendTransparent(target, rect.Left, rect.Top, key, f, part, work); };
+
+  if (glyphCount == 1) {
+    const TRect whole{0, 0, work.Width(), work.Height()};
+    if (enabled) {
+      if (!hot && grayed) GreyKeepingKey(work, key);
+      if (hot || blend < 1)
+        copy(whole);
+      else
+        mix(whole, factor);
+    } else {
+      if (disabledKind & kGlyphDisabledGray) GreyKeepingKey(work, key);
+      if (disabledKind & kGlyphDisabledBlend)
+        mix(whole, 0.5);
+      else
+        copy(whole);
+    }
+  } else if (glyphCount == 2) {
+    const int frame = work.Width() / 2;
+    if (frame < 1) return;
+    if (enabled) {
+      const TRect first{0, 0, frame, work.Height()};
+      if (!hot && blend > 0)
+        mix(first, factor);
+      else
+        copy(first);
+    } else {
+      copy(TRect{frame, 0, 2 * frame, work.Height()});
+    }
+  }
+}
