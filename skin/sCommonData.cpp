@@ -195,13 +195,18 @@ void TsCommonData::InitCacheBmp() {
 TCacheInfo TsCommonData::GetParentCache() const {
   SharedCacheInfo.Ready = false;
   TWinControl* parent = OwnerControl ? OwnerControl->Parent() : nullptr;
-  if (!parent) return {};
+  if (!parent || !parent->HandleAllocated() || parent->IsDestroying()) return {};
+  // Straight into the parent's message handling: a parent that fails to
+  // answer leaves this control without a background, not the user with a
+  // message box.
   try {
-    PerformSkinCommand(parent, SKC_GETCACHE);
+    TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_GETCACHE), 0, 0};
+    parent->WindowProc(m);
   } catch (...) {
     return {};
   }
-  return SharedCacheInfo;
+  // Whatever an earlier answer left in the slot is not this parent's.
+  return SharedCacheInfo.Ready ? SharedCacheInfo : TCacheInfo{};
 }
 
 bool TsCommonData::BgIsPositionDependent() const {
@@ -379,10 +384,17 @@ void TsCommonData::HandlePlainMessage(const TMessage& m) {
         }
       break;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
       if (windowed && windowed->CanFocus()) {
         BGChanged = true;
-        Focused = m.Msg == WM_SETFOCUS;
+        Focused = true;
+      }
+      break;
+    case WM_KILLFOCUS:
+      // Losing the focus always ends the focused look, also for a control
+      // that can no longer take the focus (hidden or disabled meanwhile).
+      if (windowed) {
+        BGChanged = true;
+        Focused = false;
       }
       break;
     case CM_ENABLEDCHANGED:

@@ -37,7 +37,14 @@ TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {
 
 TsSkinManager::~TsSkinManager() {
   Destroying();
+  const bool wasActive = active_;
   SetActive(false);
+  // Controls bound to a manager that was already switched off still hold
+  // it; they must forget it before it is gone.
+  if (!wasActive) {
+    TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_REMOVESKIN), ManagerParam(this), 0};
+    DeliverToAllForms(m);
+  }
   ClearTables();
   if (DefaultManager == this) DefaultManager = nullptr;
 }
