@@ -67,12 +67,16 @@ struct TsGeneralData {
 };
 using TsGeneralDataArray = std::vector<TsGeneralData>;
 
+// Image rectangles are held to this range, so that their widths and
+// heights can be worked out without overflow whatever a skin file says.
+inline constexpr int kMaxMaskCoordinate = 1 << 20;
+
 struct TsMaskData {
   // The image's own 24-bit bitmap; none: R is cut from the master bitmap.
   std::shared_ptr<TBitmap> Bmp;
   std::string SectionName;   // upper case
   std::string PropertyName;  // upper case
-  TRect R;                   // right and bottom exclusive
+  TRect R;                   // right and bottom exclusive; within +-kMaxMaskCoordinate
   int16_t ImageCount = 1;    // state frames side by side
   int16_t MaskType = 0;      // 1: the mask half lies below the picture half
   int16_t BorderWidth = 0;
@@ -81,9 +85,10 @@ struct TsMaskData {
   TsSkinManager* Manager = nullptr;
   int16_t WL = 0, WT = 0, WR = 0, WB = 0;
 
-  // One state frame: width(R) / ImageCount by height(R) / (MaskType + 1).
+  // One state frame: width(R) / ImageCount by height(R) / (MaskType + 1);
+  // damaged counts give no frame (or no mask half) instead of a fault.
   int FrameWidth() const { return ImageCount > 0 ? R.Width() / ImageCount : 0; }
-  int FrameHeight() const { return R.Height() / (MaskType + 1); }
+  int FrameHeight() const { return R.Height() / (std::max<int>(0, MaskType) + 1); }
   // The border of an image that states none: a third of one state frame
   // across, and a third of the picture half (above the mask half) down.
   // Damaged counts are read as one frame without a mask.

@@ -79,7 +79,8 @@ void TsSkinManager::BuildMaskTable() {
       mask.Bmp = Copy24(image.Image);
       mask.R = {0, 0, image.Image.Width(), image.Image.Height()};
     } else {
-      mask.R = {image.Left, image.Top, image.Right, image.Bottom};
+      auto held = [](int v) { return std::clamp(v, -kMaxMaskCoordinate, kMaxMaskCoordinate); };
+      mask.R = {held(image.Left), held(image.Top), held(image.Right), held(image.Bottom)};
     }
     mask.PropertyName = UpperCase(image.PropertyName);
     mask.SectionName = UpperCase(image.SectionName);
