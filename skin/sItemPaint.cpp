@@ -1,0 +1,264 @@
+#include "skin/sItemPaint.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/components/WinControl.h"
+#include "skin/sCommonData.h"
+#include "skin/sGradient.h"
+#include "skin/sGraphUtils.h"
+#include "skin/sMaskDraw.h"
+#include "skin/sMessages.h"
+#include "skin/sSkinManager.h"
+
+namespace {
+
+// The properties a paint state reads from a section.
+struct TPropertySet {
+  TColor Color;
+  int Transparency;
+  int GradientPercent;
+  const TsGradArray* Gradient;
+  bool HasGradientText;
+  int ImagePercent;
+};
+
+TPropertySet SetFor(const TsGeneralData& s, int state) {
+  if (state == 0)
+    return {s.Color, s.Transparency, s.GradientPercent, &s.GradientArray, s.GradientData != " " && !s.GradientData.empty(),
+            s.ImagePercent};
+  return {s.HotColor,         s.HotTransparency,
+          s.HotGradientPercent, &s.HotGradientArray,
+          s.HotGradientData != " " && !s.HotGradientData.empty(), s.HotImagePercent};
+}
+
+// A texture for the fill: an image entry of the mask table, or a picture
+// of the pattern table.
+struct TTexture {
+  const TsMaskData* Entry = nullptr;
+  TBitmap* Pattern = nullptr;
+  bool Found() const { return Entry || Pattern; }
+};
+
+TTexture ResolveTexture(const TsSkinManager& m, int skinIndex, const std::string& section, int given, bool hot) {
+  const char* role = hot ? "HOTPATTERN" : "PATTERN";
+  if (m.MaskIndexValid(given) && m.Masks()[static_cast<size_t>(given)].MaskType == 0)
+    return {&m.Masks()[static_cast<size_t>(given)], nullptr};
+  if (given == -1) {
+    const int found = m.FindMask(skinIndex, section, role);
+    if (m.MaskIndexValid(found)) return {&m.Masks()[static_cast<size_t>(found)], nullptr};
+  }
+  const int pattern = m.FindPattern(skinIndex, section, role);
+  if (pattern >= 0 && pattern < static_cast<int>(m.Patterns().size())) {
+    const auto& img = m.Patterns()[static_cast<size_t>(pattern)].Img;
+    if (img && !img->Empty()) return {nullptr, img->Bitmap()};
+  }
+  return {};
+}
+
+void FillColor(TBitmap& b, const TRect& r, TColor c) {
+  const TColor rgb = ColorToRGB(c);
+  const TRect clipped = r.Intersect({0, 0, b.Width(), b.Height()});
+  for (int y = clipped.Top; y < clipped.Bottom; ++y) {
+    uint8_t* p = b.ScanLine(y) + static_cast<ptrdiff_t>(clipped.Left) * 3;
+    for (int x = clipped.Left; x < clipped.Right; ++x, p += 3) {
+      p[0] = GetBValue(rgb);
+      p[1] = GetGValue(rgb);
+      p[2] = GetRValue(rgb);
+    }
+  }
+  b.Touch();
+}
+
+uint8_t WeightOf(int percent) { return static_cast<uint8_t>(std::clamp(percent * 255 / 100, 0, 255)); }
+
+// The section's own picture into `r` of `b`: texture, gradient and colour,
+// each with its share. `transparency` is the set's; a known uniform parent
+// colour stands in for a plain colour of a see-through section.
+void FillBackground(TBitmap& b, TRect r, TColor c, const TPropertySet& set, int imagePercent,
+                    const TTexture& texture) {
+  bool drawn = false;
+  const TRect whole = r;
+  if (imagePercent > 0 && texture.Found()) {
+    TRect left = r;
+    if (texture.Pattern)
+      FillWithTexture(b, left, texture.Pattern, 0, nullptr);
+    else
+      FillWithTexture(b, left, nullptr, texture.Entry->StretchMode, texture.Entry);
+    drawn = true;
+    if (!left.IsEmpty()) FillColor(b, left, c);
+  }
+  const int g = set.GradientPercent;
+  if (g > 0) {
+    if (drawn) {
+      TBitmap gradient(whole.Width(), whole.Height());
+      if (set.HasGradientText && !set.Gradient->empty())
+        PaintGradient(gradient, {0, 0, whole.Width(), whole.Height()}, *set.Gradient);
+      else
+        FillColor(gradient, {0, 0, whole.Width(), whole.Height()}, c);
+      // The texture keeps the last column: the gradient is mixed over all
+      // the others.
+      BlendBitmaps(b, gradient, WeightOf(imagePercent), {whole.Left, whole.Top},
+                   {0, 0, whole.Width() - 1, whole.Height()});
+    } else if (set.HasGradientText && !set.Gradient->empty()) {
+      PaintGradient(b, whole, *set.Gradient);
+    } else {
+      FillColor(b, whole, c);
+    }
+  }
+  const int share = g + imagePercent;
+  if (share == 0) {
+    FillColor(b, whole, SharedColor != kNoSharedColor && set.Transparency != 0 ? SharedColor : c);
+  } else if (share < 100) {
+    BlendColorRect(b, {whole.Left, whole.Top, whole.Right - 1, whole.Bottom - 1}, share, c);
+  }
+}
+
+// Copies `srcRect` of `src` to `dst` at `at`, pixel for pixel; whatever
+// falls outside either bitmap is left out.
+void CopyPixels(TBitmap& dst, TPoint at, const TBitmap& src, TRect srcRect) {
+  // Cut the source to its bitmap, moving the target point along.
+  const TRect inSource = srcRect.Intersect({0, 0, src.Width(), src.Height()});
+  at = {at.X + inSource.Left - srcRect.Left, at.Y + inSource.Top - srcRect.Top};
+  const TRect inTarget =
+      TRect::FromBounds(at.X, at.Y, inSource.Width(), inSource.Height()).Intersect({0, 0, dst.Width(), dst.Height()});
+  if (inTarget.IsEmpty()) return;
+  const int sx = inSource.Left + (inTarget.Left - at.X), sy = inSource.Top + (inTarget.Top - at.Y);
+  for (int row = 0; row < inTarget.Height(); ++row)
+    std::memcpy(dst.ScanLine(inTarget.Top + row) + static_cast<ptrdiff_t>(inTarget.Left) * 3,
+                src.ScanLine(sy + row) + static_cast<ptrdiff_t>(sx) * 3, static_cast<size_t>(inTarget.Width()) * 3);
+  dst.Touch();
+}
+
+// The parent's picture under the item: its uniform colour when one is
+// known, else a copy from the parent's cache.
+void PutParentBackground(TBitmap& target, const TRect& rect, const TCacheInfo& cache, TPoint offset) {
+  if (SharedColor != kNoSharedColor) {
+    FillColor(target, rect, SharedColor);
+  } else if (cache.Bmp) {
+    CopyPixels(target, {rect.Left, rect.Top}, *cache.Bmp,
+               TRect::FromBounds(cache.X + offset.X, cache.Y + offset.Y, rect.Width(), rect.Height()));
+  }
+}
+
+bool InsideBitmap(const TRect& r, const TBitmap& b) {
+  return r.Left >= 0 && r.Top >= 0 && r.Right <= b.Width() && r.Bottom <= b.Height();
+}
+
+}  // namespace
+
+void PaintItemBG(int skinIndex, const std::string& section, const TCacheInfo& cache, TColor customColor,
+                 int hotTexture, int texture, TsSkinManager* manager, TBitmap& target, TPoint offset,
+                 const TRect& rect, int state) {
+  if (!manager) manager = DefaultManager;
+  if (!manager || !manager->SectionIndexValid(skinIndex) || rect.IsEmpty()) return;
+  const TsGeneralData& s = manager->Sections()[static_cast<size_t>(skinIndex)];
+  const TPropertySet set = SetFor(s, state);
+  const TColor c = customColor != kNoSharedColor ? customColor : set.Color;
+  int imagePercent = set.ImagePercent;
+  TTexture tex;
+  if (imagePercent > 0) {
+    tex = ResolveTexture(*manager, skinIndex, section, state == 0 ? texture : hotTexture, state != 0);
+    if (!tex.Found()) imagePercent = 0;  // a missing texture leaves its share to the colour
+  }
+
+  const int t = std::clamp(set.Transparency, 0, 100);
+  if (!cache.Ready || t == 0) {
+    FillBackground(target, rect, c, set, imagePercent, tex);
+  } else if (t == 100) {
+    if (&target != cache.Bmp) PutParentBackground(target, rect, cache, offset);
+    return;
+  } else {
+    TBitmap own(rect.Width(), rect.Height());
+    FillBackground(own, {0, 0, rect.Width(), rect.Height()}, c, set, imagePercent, tex);
+    if (&target != cache.Bmp) PutParentBackground(target, rect, cache, offset);
+    BlendBitmaps(target, own, WeightOf(t), {rect.Left, rect.Top}, {0, 0, rect.Width(), rect.Height()});
+  }
+
+  // A masked texture that is laid over the finished background.
+  if (state != 0) return;
+  const TsMaskData* overlay = nullptr;
+  for (int index : {texture, hotTexture})
+    if (!overlay && manager->MaskIndexValid(index) && manager->Masks()[static_cast<size_t>(index)].MaskType >= 1)
+      overlay = &manager->Masks()[static_cast<size_t>(index)];
+  if (overlay && overlay->StretchMode == 10) {
+    TRect area = rect;
+    FillWithTexture(target, area, nullptr, 10, overlay);
+  }
+}
+
+void PaintItem(TsCommonData& data, TCacheInfo parentCache, bool fillCentre, bool cornersFromCache,
+               TBitmap& target, TPoint offset, const TRect& rect, int state) {
+  TsSkinManager* manager = data.Manager();
+  if (!manager || !manager->SectionIndexValid(data.SkinIndex) || !InsideBitmap(rect, target)) return;
+
+  SharedColor = kNoSharedColor;
+  TWinControl* parent = data.OwnerControl ? data.OwnerControl->Parent() : nullptr;
+  if (!parentCache.Ready && parent) {
+    SharedColor = ColorToRGB(parent->Color());
+  } else if (parentCache.Ready && parent && !data.BgIsPositionDependent() && SharedColor == kNoSharedColor) {
+    // A uniform parent colour stands in for copying the parent's picture.
+    SharedColor = GetParentColor(parent);
+  }
+
+  TColor custom = kNoSharedColor;
+  if (data.CustomColor()) {
+    if (data.OwnerControl)
+      custom = ColorToRGB(data.OwnerControl->Color());
+    else if (auto* form = dynamic_cast<TControl*>(data.OwnerObject ? data.OwnerObject->Owner() : nullptr))
+      custom = ColorToRGB(form->Color());
+  }
+  PaintItemBG(data.SkinIndex, data.SkinSection(), parentCache, custom, data.HotTexture, data.Texture, manager,
+              target, offset, rect, state);
+
+  parentCache.X += offset.X;
+  parentCache.Y += offset.Y;
+  if (manager->MaskIndexValid(data.BorderIndex))
+    PaintBorder(target, rect, fillCentre ? TBorderCentre::Fill : TBorderCentre::Leave,
+                cornersFromCache ? TKeyPixels::FromCache : TKeyPixels::Keep, state,
+                manager->Masks()[static_cast<size_t>(data.BorderIndex)], parentCache);
+  SharedColor = kNoSharedColor;
+
+  // Corner images; the bottom-left one always starts at the left edge.
+  struct Corner {
+    const char* Name;
+    bool Right, Bottom;
+  };
+  for (const Corner& corner : {Corner{"IMGTOPLEFT", false, false}, Corner{"IMGTOPRIGHT", true, false},
+                               Corner{"IMGBTMLEFT", false, true}, Corner{"IMGBTMRIGHT", true, true}}) {
+    const int index = manager->FindMask(data.SkinIndex, data.SkinSection(), corner.Name);
+    if (!manager->MaskIndexValid(index)) continue;
+    const TsMaskData& m = manager->Masks()[static_cast<size_t>(index)];
+    const int x = corner.Right ? rect.Right - m.FrameWidth() : (corner.Bottom ? 0 : rect.Left);
+    const int y = corner.Bottom ? rect.Bottom - m.FrameHeight() : rect.Top;
+    DrawSkinGlyph(target, {x, y}, state, m, kMaskAsIs);
+  }
+}
+
+void PaintItemByIndex(int skinIndex, const std::string& section, const TCacheInfo& cache, int hotTexture,
+                      int texture, TsSkinManager* manager, TBitmap& target, TPoint offset, const TRect& rect,
+                      int state, bool fillCentre) {
+  if (!manager) manager = DefaultManager;
+  if (!manager || !manager->SectionIndexValid(skinIndex)) return;
+  if (texture == -1) texture = manager->FindMask(skinIndex, section, "PATTERN");
+  if (hotTexture == -1) hotTexture = manager->FindMask(skinIndex, section, "HOTPATTERN");
+  PaintItemBG(skinIndex, section, cache, kNoSharedColor, hotTexture, texture, manager, target, offset, rect, state);
+  const int border = manager->FindMask(skinIndex, section, "BORDERSMASK");
+  if (manager->MaskIndexValid(border)) {
+    TCacheInfo shifted = cache;
+    shifted.X += offset.X;
+    shifted.Y += offset.Y;
+    PaintBorder(target, rect, fillCentre ? TBorderCentre::Fill : TBorderCentre::Leave, TKeyPixels::Keep, state,
+                manager->Masks()[static_cast<size_t>(border)], shifted);
+  }
+}
+
+void PaintItemToDC(int skinIndex, const std::string& section, const TCacheInfo& cache, TsSkinManager* manager,
+                   HDC dc, TPoint offset, const TRect& rect, int state, bool fillCentre) {
+  if (!dc || rect.IsEmpty() || rect.Left < 0 || rect.Top < 0) return;
+  TBitmap item(rect.Width(), rect.Height());
+  PaintItemByIndex(skinIndex, section, cache, -1, -1, manager, item, offset, {0, 0, rect.Width(), rect.Height()},
+                   state, fillCentre);
+  TCanvas canvas(&item);
+  BitBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), canvas.Handle(), 0, 0, SRCCOPY);
+}
