@@ -11,6 +11,8 @@
 #include "skin/sMessages.h"
 #include "skin/sSkinManager.h"
 
+bool GraphicControlsPaintedSeparately = false;
+
 namespace {
 
 // The properties a paint state reads from a section.
@@ -261,4 +263,95 @@ void PaintItemToDC(int skinIndex, const std::string& section, const TCacheInfo& 
                    state, fillCentre);
   TCanvas canvas(&item);
   BitBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), canvas.Handle(), 0, 0, SRCCOPY);
+}
+
+void RefreshCorners(TsCommonData& data, int state, int corners) {
+  TsSkinManager* manager = data.Manager();
+  TControl* owner = data.OwnerControl;
+  if (!manager || !manager->MaskIndexValid(data.BorderIndex) || !data.CacheBmp || !owner || owner->Width() < 2 ||
+      owner->Height() < 2)
+    return;
+
+  // The parent's background: its picture where it varies with position,
+  // else one colour.
+  TCacheInfo cache = data.GetParentCache();
+  bool copyFromCache = false;
+  SharedColor = kNoSharedColor;
+  if (TWinControl* parent = owner->Parent()) {
+    if (!cache.Ready) {
+      SharedColor = ColorToRGB(parent->Color());
+    } else if (AskSkinCommand(parent, SKC_GETPOSITIONDEPENDENT)) {
+      copyFromCache = true;
+      cache.X += owner->Left();
+      cache.Y += owner->Top();
+    } else {
+      SharedColor = GetParentColor(parent);
+    }
+  }
+
+  TsMaskData entry = manager->Masks()[static_cast<size_t>(data.BorderIndex)];
+  if (entry.ImageCount == 0 && entry.Bmp) {
+    entry.ImageCount = 3;
+    entry.MaskType = 1;
+    entry.R = {0, 0, entry.Bmp->Width(), entry.Bmp->Height()};
+  }
+  TBitmap* src = entry.Bmp ? entry.Bmp.get() : manager->MasterBitmap();
+  const int fw = entry.FrameWidth(), fh = entry.FrameHeight();
+  if (!src || fw <= 0 || fh <= 0) {
+    SharedColor = kNoSharedColor;
+    return;
+  }
+  const int fx = entry.R.Left + std::clamp(state, 0, entry.ImageCount - 1) * fw, fy = entry.R.Top;
+  const int wl = std::max<int>(0, entry.WL), wt = std::max<int>(0, entry.WT);
+  const int wr = std::max<int>(0, entry.WR), wb = std::max<int>(0, entry.WB);
+  const int w = owner->Width(), h = owner->Height();
+  struct Corner {
+    int Bit;
+    TRect Dst;
+    TPoint Src;
+  } const all[] = {
+      {kCornerTopLeft, TRect::FromBounds(0, 0, wl, wt), {fx, fy}},
+      {kCornerBottomLeft, TRect::FromBounds(0, h - wb, wl, wb), {fx, fy + fh - wb}},
+      {kCornerTopRight, TRect::FromBounds(w - wr, 0, wr, wt), {fx + fw - wr, fy}},
+      {kCornerBottomRight, TRect::FromBounds(w - wr, h - wb, wr, wb), {fx + fw - wr, fy + fh - wb}},
+  };
+  TBitmap& target = *data.CacheBmp;
+  for (const Corner& c : all) {
+    if (!(corners & c.Bit) || c.Dst.IsEmpty()) continue;
+    if (copyFromCache)
+      CopyPixels(target, {c.Dst.Left, c.Dst.Top}, *cache.Bmp,
+                 TRect::FromBounds(cache.X + c.Dst.Left, cache.Y + c.Dst.Top, c.Dst.Width(), c.Dst.Height()));
+    else if (SharedColor != kNoSharedColor)
+      FillColor(target, c.Dst, SharedColor);
+    const TRect from = TRect::FromBounds(c.Src.X, c.Src.Y, c.Dst.Width(), c.Dst.Height());
+    if (entry.MaskType != 0)
+      DrawMasked(c.Dst, from, target, entry, kMaskAsIs, kKeyColor, *src);
+    else
+      CopyTransparent(target, *src, c.Dst.Left, c.Dst.Top, kKeyColor, from, TKeyPixels::Keep, TCacheInfo{});
+  }
+  SharedColor = kNoSharedColor;
+}
+
+void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, int dx, int dy, bool prepare, HDC target,
+                   const TRect& clip) {
+  if (!target || !data.CacheBmp) return;
+  if (prepare) RefreshCorners(data, 0, kAllCorners);
+  TDCStateGuard state(target);
+  IntersectClipRect(target, clip.Left, clip.Top, clip.Right, clip.Bottom);
+  if (auto* container = dynamic_cast<TWinControl*>(data.OwnerControl)) {
+    const bool designing = container->IsDesigning();
+    for (int i = 0; i < container->ControlCount(); ++i) {
+      TControl* child = container->Controls(i);
+      if (!child->Visible()) continue;
+      const bool graphic = !child->IsWindowed();
+      if (graphic && GraphicControlsPaintedSeparately) continue;
+      const TRect r = child->BoundsRect().Offset(dx, dy);
+      if (!r.Intersects(clip)) continue;
+      if (child->ControlStyle().Contains(csOpaque) || graphic || designing)
+        ExcludeClipRect(target, r.Left, r.Top, r.Right, r.Bottom);
+    }
+  }
+  TCanvas source(data.CacheBmp.get());
+  BitBlt(target, clip.Left, clip.Top, clip.Width(), clip.Height(), source.Handle(), sourceOrigin.X, sourceOrigin.Y,
+         SRCCOPY);
 }

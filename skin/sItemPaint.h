@@ -45,3 +45,26 @@ void PaintItemByIndex(int skinIndex, const std::string& section, const TCacheInf
 // above 0.
 void PaintItemToDC(int skinIndex, const std::string& section, const TCacheInfo& cache, TsSkinManager* manager,
                    HDC dc, TPoint offset, const TRect& rect, int state, bool fillCentre);
+
+// Corners of the border, as bits of RefreshCorners' corner set.
+inline constexpr int kCornerTopLeft = 1;
+inline constexpr int kCornerBottomLeft = 2;
+inline constexpr int kCornerTopRight = 4;
+inline constexpr int kCornerBottomRight = 8;
+inline constexpr int kAllCorners = 15;
+
+// Draws the corners of the control's border again onto its CacheBmp over
+// the parent's background as it is now, so that the transparent corner
+// pixels of a cached picture match a parent that changed since.
+void RefreshCorners(TsCommonData& data, int state, int corners);
+
+// Copies the control's CacheBmp from `sourceOrigin` to `clip` of `target`,
+// leaving out the rectangles (shifted by dx, dy) of visible children that
+// paint themselves there: opaque ones and non-windowed ones. With `prepare`
+// the border corners are refreshed first. The target's state is kept.
+void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, int dx, int dy, bool prepare, HDC target,
+                   const TRect& clip);
+
+// While set, non-windowed children are painted on their own and the copy
+// of a cache does not leave room for them.
+extern bool GraphicControlsPaintedSeparately;

@@ -29,9 +29,14 @@ class TParent : public TWinControl {
       m.LParam = varies ? 1 : 0;
       return;
     }
+    if (SkinCommandCode(m) == SKC_GETCACHE && cache) {
+      SharedCacheInfo = {cache, 0, 0, true};
+      return;
+    }
     TWinControl::WndProc(m);
   }
   bool varies = true;
+  TBitmap* cache = nullptr;  // answers SKC_GETCACHE with it when set
 };
 
 // A control painted with section ITEM inside a parent whose cache holds a
@@ -207,4 +212,80 @@ TEST_F(ItemPaintTest, NothingIsPaintedForAnInvalidItem) {
   PaintItem(*data, TCacheInfo{}, true, false, target, {0, 0}, {0, 0, 8, 4}, 0);
   EXPECT_EQ(target.Pixel(0, 0), kOld);
   EXPECT_EQ(SharedColor, kNoSharedColor);
+}
+
+namespace {
+
+constexpr TColor kArt = RGB(0, 0, 0);
+constexpr TColor kSilver = RGB(192, 192, 192);
+
+// ITEM with an unmasked 6 x 4 border of 2-pixel sides whose top-left
+// corner pixel is transparent (the key colour) and whose next pixel is
+// black; the rest of the art is silver.
+void CornerSkin(TsStoredSkin& skin, TsSkinGeneral&) {
+  skin.MasterBitmap.SetPixel(0, 0, 0xFF00FF);
+  skin.MasterBitmap.SetPixel(1, 0, kArt);
+  TsSkinImage* border = AddImage(skin, "ITEM", "BORDERSMASK", {0, 0, 6, 4});
+  border->WL = border->WT = border->WR = border->WB = 2;
+}
+
+}  // namespace
+
+// A cached picture's transparent corner pixels take the parent's background
+// as it is now; the corner's own art is drawn again; nothing else changes.
+TEST_F(ItemPaintTest, RefreshedCornersShowTheParentAsItIsNow) {
+  struct Case {
+    const char* what;
+    bool parentHasCache;
+    TColor expectedKeyPixel;
+  } cases[] = {
+      {"parent without a cache: its colour", false, kParent},
+      {"parent with a varying cache: its pixel under the corner", true, RGB(255 - 5 * 4, 100 + 6 * 6, 200)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Section(CornerSkin);
+    ASSERT_TRUE(manager->MaskIndexValid(data->BorderIndex));
+    parent->cache = c.parentHasCache ? &parentCache : nullptr;
+    data->InitCacheBmp();
+    data->CacheBmp->Fill(kOld);
+    RefreshCorners(*data, 0, kCornerTopLeft);
+    EXPECT_EQ(data->CacheBmp->Pixel(0, 0), c.expectedKeyPixel);
+    EXPECT_EQ(data->CacheBmp->Pixel(1, 0), kArt);
+    EXPECT_EQ(data->CacheBmp->Pixel(0, 1), kSilver);
+    EXPECT_EQ(data->CacheBmp->Pixel(2, 0), kOld) << "beyond the corner";
+    EXPECT_EQ(data->CacheBmp->Pixel(0, 3), kOld) << "a corner not asked for";
+    RefreshCorners(*data, 0, kAllCorners);
+    EXPECT_EQ(data->CacheBmp->Pixel(0, 3), kSilver);
+    EXPECT_EQ(data->CacheBmp->Pixel(7, 3), kSilver);
+    EXPECT_EQ(data->CacheBmp->Pixel(4, 1), kOld) << "the middle stays";
+    EXPECT_EQ(SharedColor, kNoSharedColor);
+    parent->cache = nullptr;
+    TComponent::Free(manager);
+  }
+}
+
+// The cache reaches the screen except where an opaque child, or a
+// non-windowed one, paints itself.
+TEST_F(ItemPaintTest, CacheIsCopiedAroundChildrenThatPaintThemselves) {
+  Section();
+  data->InitCacheBmp();
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 8; ++x) data->CacheBmp->SetPixel(x, y, RGB(x * 30, y * 60, 9));
+  auto* opaque = new TWinControl(child);
+  opaque->SetParent(child);
+  opaque->SetBounds(1, 1, 2, 2);
+  opaque->ControlStyle().Include(csOpaque);
+  auto* seeThrough = new TWinControl(child);
+  seeThrough->SetParent(child);
+  seeThrough->SetBounds(5, 1, 2, 2);
+  TBitmap screen(8, 4);
+  screen.Fill(kOld);
+  TCanvas canvas(&screen);
+  CopyCacheToDC(*data, {0, 0}, 0, 0, false, canvas.Handle(), {0, 0, 8, 4});
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 8; ++x) {
+      const bool underOpaque = x >= 1 && x < 3 && y >= 1 && y < 3;
+      EXPECT_EQ(screen.Pixel(x, y), underOpaque ? kOld : RGB(x * 30, y * 60, 9)) << x << "," << y;
+    }
 }
