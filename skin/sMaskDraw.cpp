@@ -120,10 +120,9 @@ void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyP
     Repeat(target, TTile{src, piece.Source, masked, f.FH, mode}, piece.Area, piece.Area.L, piece.Area.T);
   };
 
-  if (f.Masked) {
-    const TCacheInfo* keyFill = cache.Ready ? &cache : nullptr;
-    const auto corner = [&](const TPiece& p) { MaskedPiece(target, *src, p, f.FH, kCornerMode, kKeyColor, keyFill); };
-    const auto edge = [&](const TSpread& piece) { repeat(piece, true, kEdgeMode); };
+  // The pieces go on in this order; a later one may overlap an earlier one
+  // where the rectangle is small.
+  const auto inBorderOrder = [&](const auto& corner, const auto& edge) {
     corner(topLeft);
     edge(left);
     edge(top);
@@ -132,6 +131,13 @@ void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyP
     corner(bottomRight);
     corner(topRight);
     edge(right);
+  };
+
+  if (f.Masked) {
+    const TCacheInfo* keyFill = cache.Ready ? &cache : nullptr;
+    const auto corner = [&](const TPiece& p) { MaskedPiece(target, *src, p, f.FH, kCornerMode, kKeyColor, keyFill); };
+    const auto edge = [&](const TSpread& piece) { repeat(piece, true, kEdgeMode); };
+    inBorderOrder(corner, edge);
     if (centre == TBorderCentre::Fill) edge(middle);
     return;
   }
@@ -143,14 +149,7 @@ void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyP
     else
       repeat(piece, false, kMaskAsIs);
   };
-  corner(topLeft);
-  edge(left);
-  edge(top);
-  corner(bottomLeft);
-  edge(bottom);
-  corner(bottomRight);
-  corner(topRight);
-  edge(right);
+  inBorderOrder(corner, edge);
   // A border width of its own means the picture is a frame only; its middle
   // is not meant to be seen.
   if (centre == TBorderCentre::Fill && entry.BorderWidth == 0) edge(middle);
