@@ -117,6 +117,7 @@ class TsSkinManager : public TComponent {
 
   // --- published ---
   TsAnimEffects* AnimEffects() { return &animEffects_; }
+  const TsAnimEffects* AnimEffects() const { return &animEffects_; }
   // Reads whether this manager is the default manager.
   bool IsDefault() const;
   void SetIsDefault(bool v);

@@ -1,0 +1,137 @@
+#include "skin/sFade.h"
+
+#include <algorithm>
+
+#include "framework/components/Application.h"
+#include "framework/components/Windows.h"
+#include "framework/graphics/Canvas.h"
+#include "skin/sCommonData.h"
+#include "skin/sGraphUtils.h"
+#include "skin/sMessages.h"
+#include "skin/sSkinManager.h"
+
+bool FadingSuppressed = false;
+
+namespace {
+
+constexpr uint32_t kFrameInterval = 10;  // ms
+
+const TsGeneralData* FadingSection(const TsCommonData& data) {
+  const TsGeneralData* section = data.Section();
+  return section && section->FadingEnabled ? section : nullptr;
+}
+
+}  // namespace
+
+TsFadeTimer::TsFadeTimer(TComponent* owner) : TTimer(owner) {}
+
+void TsFadeTimer::Timer() {
+  if (IsDestroying()) return;
+  TControl* owner = OwnerData ? OwnerData->OwnerControl : nullptr;
+  if (!owner || owner->IsDestroying() || (Application && Application->Terminated())) {
+    Direction = 0;
+    SetEnabled(false);
+    return;
+  }
+  if (FadeLevel > Iterations || FadeLevel < 0) {
+    // The control ends the fade (and frees this timer) and repaints
+    // normally; nothing here may touch the timer afterwards.
+    PerformSkinCommand(owner, SKC_STOPFADING);
+    return;
+  }
+  if (Direction != 1 && Direction != 2) return;
+  try {
+    ShowFrame();
+  } catch (const std::exception& e) {
+    if (Application) Application->HandleException(&e);
+  }
+}
+
+void TsFadeTimer::ShowFrame() {
+  TControl* owner = OwnerData->OwnerControl;
+  if (Iterations == 0) return;
+  if (!owner->Enabled()) {
+    SetEnabled(false);
+    Iterations = 0;
+    OwnerData->InvalidateSkin();
+    return;
+  }
+  TBitmap frame;
+  frame.Assign(BmpFrom);
+  frame.SetPixelFormat(TPixelFormat::pf24bit);
+  const int weight = std::clamp(255 - (FadeLevel * 256) / Iterations, 0, 255);
+  // A cache of another size than the snapshot (the control was resized)
+  // leaves the old picture for this frame.
+  if (OwnerData->CacheBmp) BlendSameSize(frame, *OwnerData->CacheBmp, static_cast<uint8_t>(weight));
+  ++FadeLevel;
+  if (PerformSkinCommand(owner, SKC_RELEASEREGION, reinterpret_cast<LPARAM>(&frame)) == 0) {
+    if (auto* windowed = dynamic_cast<TWinControl*>(owner); windowed && windowed->HandleAllocated()) {
+      const HWND window = windowed->Handle();
+      HDC dc = GetDC(window);
+      TCanvas source(&frame);
+      BitBlt(dc, 0, 0, frame.Width(), frame.Height(), source.Handle(), 0, 0, SRCCOPY);
+      ReleaseDC(window, dc);
+    }
+  }
+}
+
+void SetDirection(TsFadeTimer& timer, int direction) {
+  timer.Direction = static_cast<uint8_t>(std::max(0, direction));
+  if (direction < 0) timer.FadeLevel = 1;
+  timer.SetEnabled(direction != 0);
+}
+
+void PrepareFade(TsFadeTimer& timer, TsCommonData& data) {
+  timer.OwnerData = &data;
+  if (data.CacheBmp) timer.BmpFrom.Assign(*data.CacheBmp);
+  timer.SetInterval(kFrameInterval);
+  const TsGeneralData* section = data.Section();
+  const int iterations = section ? section->FadingIterations : 0;
+  timer.Iterations = iterations;
+  // A fade turned round runs back over the frames already shown.
+  if (timer.Direction == 1) timer.Iterations = timer.FadeLevel;
+  if (timer.Direction == 2) timer.Iterations = iterations - timer.FadeLevel;
+}
+
+void StartFade(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction) {
+  if (!FadingSection(data) || !data.OwnerControl) return;
+  if (!timer) {
+    timer = new TsFadeTimer(data.OwnerControl);
+    timer->SetEnabled(false);
+    timer->FadeLevel = 1;
+  }
+  PrepareFade(*timer, data);
+  if (half) timer->Iterations /= 2;
+  if (timer->FadeLevel >= timer->Iterations || timer->FadeLevel <= 0) timer->FadeLevel = 1;
+  // The control draws its new look into its cache, out of sight.
+  data.OwnerControl->Perform(SM_KAVRACMD, SkinCommandWParam(SKC_PREPARECACHE), 0);
+  SetDirection(*timer, direction);
+}
+
+void StopFade(TsFadeTimer*& timer, TsCommonData&) {
+  if (!timer || timer->IsDestroying()) return;
+  timer->Direction = 0;
+  timer->SetEnabled(false);
+  TsFadeTimer* going = timer;
+  timer = nullptr;
+  TComponent::Free(going);
+}
+
+void ChangePaint(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction, bool animate) {
+  if (!data.Skinned()) return;
+  if (animate && !FadingSuppressed && FadingSection(data) && data.CacheBmp && !data.BGChanged) {
+    data.BGChanged = true;
+    StartFade(timer, data, half, direction);
+    return;
+  }
+  data.BGChanged = true;
+  if (timer) StopFade(timer, data);
+  if (data.OwnerControl) data.OwnerControl->Repaint();
+}
+
+bool IsAnimated(int event, uint8_t animatEvents, const TsSkinManager* manager) {
+  if (event < 0 || event > 7) return false;
+  if (animatEvents & (1u << event)) return true;
+  if (!(animatEvents & kAnimateGlobalDefault) || !manager || event > beMouseUp) return false;
+  return manager->AnimEffects()->buttons.Events.Contains(static_cast<TsButtonEvent>(event));
+}
