@@ -38,21 +38,6 @@ TRect FitAroundText(TCanvas& canvas, const std::string& text, TRect rect, unsign
   return rect.Inflate(1, 1);
 }
 
-// Greys every pixel of the glyph except its transparent ones, which must
-// stay the key colour the glyph is copied with.
-void GreyKeepingKey(TBitmap& bmp, TColor key) {
-  const TColor k = ColorToRGB(key);
-  for (int y = 0; y < bmp.Height(); ++y) {
-    uint8_t* p = bmp.ScanLine(y);
-    for (int x = 0; x < bmp.Width(); ++x, p += 3) {
-      if (RGB(p[2], p[1], p[0]) == k) continue;
-      const auto grey = static_cast<uint8_t>((p[0] + p[1] + p[2]) / 3);
-      p[0] = p[1] = p[2] = grey;
-    }
-  }
-  bmp.Touch();
-}
-
 }  // namespace
 
 void WriteTextEx(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsCommonData& data,
@@ -110,13 +95,13 @@ void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, int b
   if (glyphCount == 1) {
     const TRect whole{0, 0, work.Width(), work.Height()};
     if (enabled) {
-      if (!hot && grayed) GreyKeepingKey(work, key);
+      if (!hot && grayed) Grayscale(work, key);
       if (hot || blend < 1)
         copy(whole);
       else
         mix(whole, factor);
     } else {
-      if (disabledKind & kGlyphDisabledGray) GreyKeepingKey(work, key);
+      if (disabledKind & kGlyphDisabledGray) Grayscale(work, key);
       if (disabledKind & kGlyphDisabledBlend)
         mix(whole, 0.5);
       else

@@ -452,10 +452,12 @@ void CopyTransparent(TBitmap& dst, TBitmap& src, int dstX, int dstY, TColor key,
   dst.Touch();
 }
 
-void Grayscale(TBitmap& bmp) {
+void Grayscale(TBitmap& bmp, TColor keep) {
   if (!pixels1.Attach(bmp)) return;
   TAttachment<FastPixels24> guard(pixels1);
-  ForEachPixel(pixels1, [](uint8_t* p) {
+  const TKey k = ResolveKey(keep);
+  ForEachPixel(pixels1, [&](uint8_t* p) {
+    if (k.Active && PixelAt(p) == k.Value) return;
     const uint8_t v = static_cast<uint8_t>((p[0] + p[1] + p[2]) / 3);
     p[0] = p[1] = p[2] = v;
   });

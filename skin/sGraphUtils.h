@@ -137,8 +137,10 @@ enum class TKeyPixels {
 void CopyTransparent(TBitmap& dst, TBitmap& src, int dstX, int dstY, TColor key, TRect srcRect,
                      TKeyPixels keyPixels, const TCacheInfo& cache);
 
-// Each pixel's channels become (B + G + R) div 3.
-void Grayscale(TBitmap& bmp);
+// Each pixel's channels become (B + G + R) div 3. Pixels of `keep` (a
+// transparent colour; kNoKey for none) stay as they are, so they stay
+// transparent.
+void Grayscale(TBitmap& bmp, TColor keep = kNoKey);
 
 // A solid fill through the device context (nothing without one).
 void FillDC(HDC dc, const TRect& rect, TColor color);

@@ -1,13 +1,13 @@
 #include "skin/sItemPaint.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "framework/components/WinControl.h"
 #include "skin/sCommonData.h"
 #include "skin/sGradient.h"
 #include "skin/sGraphUtils.h"
 #include "skin/sMaskDraw.h"
+#include "skin/sMaskPieces.h"
 #include "skin/sMessages.h"
 #include "skin/sSkinManager.h"
 
@@ -15,23 +15,19 @@ bool GraphicControlsPaintedSeparately = false;
 
 namespace {
 
-// The properties a paint state reads from a section.
+// The properties a paint state reads from a section. A gradient text of
+// " " (none) parses to no segments.
 struct TPropertySet {
   TColor Color;
   int Transparency;
   int GradientPercent;
   const TsGradArray* Gradient;
-  bool HasGradientText;
   int ImagePercent;
 };
 
 TPropertySet SetFor(const TsGeneralData& s, int state) {
-  if (state == 0)
-    return {s.Color, s.Transparency, s.GradientPercent, &s.GradientArray, s.GradientData != " " && !s.GradientData.empty(),
-            s.ImagePercent};
-  return {s.HotColor,         s.HotTransparency,
-          s.HotGradientPercent, &s.HotGradientArray,
-          s.HotGradientData != " " && !s.HotGradientData.empty(), s.HotImagePercent};
+  if (state == 0) return {s.Color, s.Transparency, s.GradientPercent, &s.GradientArray, s.ImagePercent};
+  return {s.HotColor, s.HotTransparency, s.HotGradientPercent, &s.HotGradientArray, s.HotImagePercent};
 }
 
 // A texture for the fill: an image entry of the mask table, or a picture
@@ -94,7 +90,7 @@ void FillBackground(TBitmap& b, TRect r, TColor c, const TPropertySet& set, int 
   if (g > 0) {
     if (drawn) {
       TBitmap gradient(whole.Width(), whole.Height());
-      if (set.HasGradientText && !set.Gradient->empty())
+      if (!set.Gradient->empty())
         PaintGradient(gradient, {0, 0, whole.Width(), whole.Height()}, *set.Gradient);
       else
         FillColor(gradient, {0, 0, whole.Width(), whole.Height()}, c);
@@ -102,7 +98,7 @@ void FillBackground(TBitmap& b, TRect r, TColor c, const TPropertySet& set, int 
       // the others.
       BlendBitmaps(b, gradient, WeightOf(imagePercent), {whole.Left, whole.Top},
                    {0, 0, whole.Width() - 1, whole.Height()});
-    } else if (set.HasGradientText && !set.Gradient->empty()) {
+    } else if (!set.Gradient->empty()) {
       PaintGradient(b, whole, *set.Gradient);
     } else {
       FillColor(b, whole, c);
@@ -118,18 +114,8 @@ void FillBackground(TBitmap& b, TRect r, TColor c, const TPropertySet& set, int 
 
 // Copies `srcRect` of `src` to `dst` at `at`, pixel for pixel; whatever
 // falls outside either bitmap is left out.
-void CopyPixels(TBitmap& dst, TPoint at, const TBitmap& src, TRect srcRect) {
-  // Cut the source to its bitmap, moving the target point along.
-  const TRect inSource = srcRect.Intersect({0, 0, src.Width(), src.Height()});
-  at = {at.X + inSource.Left - srcRect.Left, at.Y + inSource.Top - srcRect.Top};
-  const TRect inTarget =
-      TRect::FromBounds(at.X, at.Y, inSource.Width(), inSource.Height()).Intersect({0, 0, dst.Width(), dst.Height()});
-  if (inTarget.IsEmpty()) return;
-  const int sx = inSource.Left + (inTarget.Left - at.X), sy = inSource.Top + (inTarget.Top - at.Y);
-  for (int row = 0; row < inTarget.Height(); ++row)
-    std::memcpy(dst.ScanLine(inTarget.Top + row) + static_cast<ptrdiff_t>(inTarget.Left) * 3,
-                src.ScanLine(sy + row) + static_cast<ptrdiff_t>(sx) * 3, static_cast<size_t>(inTarget.Width()) * 3);
-  dst.Touch();
+void CopyPixels(TBitmap& dst, TPoint at, const TBitmap& src, const TRect& srcRect) {
+  mask_pieces::CopyPiece(dst, src, {at.X, at.Y, srcRect.Left, srcRect.Top, srcRect.Width(), srcRect.Height()});
 }
 
 // The parent's picture under the item: its uniform colour when one is

@@ -1,6 +1,6 @@
 // Rectangular pieces of skin images: cutting them to the bitmaps, copying
 // them, mixing them through a mask, repeating and stretching them. These are
-// the building blocks of sMaskDraw and are not meant for other callers.
+// the building blocks of the skin's drawing (sMaskDraw, sItemPaint).
 //
 // Geometry is kept in wide integers until it is cut to a bitmap, because it
 // is summed from image entries that may be damaged. Every step that draws

@@ -37,15 +37,11 @@ TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {
 
 TsSkinManager::~TsSkinManager() {
   Destroying();
-  const bool wasActive = active_;
-  SetActive(false);
-  // Controls bound to a manager that was already switched off still hold
-  // it; they must forget it before it is gone.
-  if (!wasActive) {
-    TMessage m{SM_KAVRACMD, SkinCommandWParam(SKC_REMOVESKIN), ManagerParam(this), 0};
-    DeliverToAllForms(m);
-  }
-  ClearTables();
+  // Removal is announced even when skinning was already switched off:
+  // controls bound to this manager still hold it and must forget it
+  // before it is gone.
+  active_ = false;
+  AnnounceSkinRemoval();
   if (DefaultManager == this) DefaultManager = nullptr;
 }
 
@@ -120,10 +116,7 @@ void TsSkinManager::SetHueOffset(int v) {
 
 void TsSkinManager::ReloadColours() {
   if (!CommonSkinData.Active) return;
-  {
-    TSkinChangingScope changing;
-    ReadActiveSkin();
-  }
+  ReadActiveSkin();  // raises the skin-changing flag while it reloads
   if (!IsLoading()) AnnounceRefresh();
 }
 
