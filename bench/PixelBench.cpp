@@ -5,10 +5,9 @@
 #include <random>
 
 #include "Ratios.h"
-#include "skin/sGradient.h"
-#include "skin/sGraphUtils.h"
-#include "skin/sMaskDraw.h"
-#include "skin/sSkinManager.h"
+#include "skin/pixels/sGradient.h"
+#include "skin/pixels/sGraphUtils.h"
+#include "skin/pixels/sMaskDraw.h"
 
 namespace {
 
@@ -82,21 +81,19 @@ void PaintBorderBench(benchmark::State& state) {
     uint8_t* row = art->ScanLine(y);
     for (int i = 0; i < art->Width() * 3; ++i) row[i] = static_cast<uint8_t>(random());
   }
-  TsSkinManager* manager = TComponent::Create<TsSkinManager>(nullptr);
   TsMaskData entry;
   entry.Bmp = std::move(art);
-  entry.Manager = manager;
   entry.R = {0, 0, 81, 54};
   entry.ImageCount = 3;
   entry.MaskType = 1;
   entry.WL = entry.WT = entry.WR = entry.WB = 9;
   for (auto _ : state) {
-    PaintBorder(*target, {0, 0, kWidth, kHeight}, TBorderCentre::Fill, TKeyPixels::Keep, 0, entry, {});
+    PaintBorder(*target, {0, 0, kWidth, kHeight}, TBorderCentre::Fill, TKeyPixels::Keep, TPaintState::Normal, entry,
+                nullptr, {});
     benchmark::DoNotOptimize(target->Bits());
     benchmark::ClobberMemory();
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * BitmapBytes(*target)));
-  TComponent::Free(manager);
 }
 BENCHMARK(PaintBorderBench)->Name("PaintBorder/masked/1920x1080");
 

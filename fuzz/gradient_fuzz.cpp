@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/base/Exceptions.h"
-#include "skin/sGradient.h"
+#include "skin/pixels/sGradient.h"
 
 namespace {
 

@@ -18,7 +18,8 @@ bool HasSkinData(const TsSkinManager* manager) { return manager && !manager->Sec
 
 }  // namespace
 
-std::string DefaultSectionForKind(int kind) {
+std::string DefaultSectionForKind(TsControlKind kind) {
+  const int code = KindCode(kind);
   struct Range {
     int First, Last;
     const char* Section;
@@ -36,11 +37,16 @@ std::string DefaultSectionForKind(int kind) {
       {151, 151, "STATUSBAR"}, {161, 161, "GAUGE"},      {165, 165, "TRACKBAR"},
   };
   for (const Range& r : kRanges)
-    if (kind >= r.First && kind <= r.Last) return r.Section;
+    if (code >= r.First && code <= r.Last) return r.Section;
   return {};
 }
 
-bool IsHotExemptKind(int kind) { return (kind >= 51 && kind <= 74) || kind == 110 || (kind >= 141 && kind <= 161); }
+// Panels and other containers (51 to 74), and the page, tab and status
+// kinds (110, 141 to 161), stay as they are under the mouse.
+bool IsHotExemptKind(TsControlKind kind) {
+  const int code = KindCode(kind);
+  return (code >= 51 && code <= 74) || code == 110 || (code >= 141 && code <= 161);
+}
 
 TsCommonData::TsCommonData(TComponent* owner, bool withCache)
     : OwnerControl(dynamic_cast<TControl*>(owner)), OwnerObject(owner) {
@@ -84,7 +90,7 @@ void TsCommonData::SetSkinManager(TsSkinManager* value) {
     UpdateIndexes();
   else
     SkinIndex = -1;
-  if (CtrlKind == kKindFormFrame) return;
+  if (CtrlKind == TsControlKind::FormFrame) return;
   if (OwnerControl && OwnerControl->HasParent() && !OwnerControl->IsDestroying()) {
     try {
       TellOwnerSkinState();
@@ -221,7 +227,7 @@ bool TsCommonData::BgIsPositionDependent() const {
 }
 
 bool TsCommonData::IsEditLike() const {
-  return dynamic_cast<const TCustomEdit*>(OwnerControl) != nullptr || CtrlKind == kKindEditLike;
+  return dynamic_cast<const TCustomEdit*>(OwnerControl) != nullptr || CtrlKind == TsControlKind::EditLike;
 }
 
 void TsCommonData::ApplyEditColors() {
@@ -322,7 +328,7 @@ bool TsCommonData::HandleSkinCommand(TMessage& m) {
       return false;
     }
     case SKC_GETCOLOR:
-      AnswerColor();
+      SharedColor = BackgroundColor();
       return true;
     case SKC_SETHALFVISIBLE:
       HalfVisible = true;
@@ -335,34 +341,19 @@ bool TsCommonData::HandleSkinCommand(TMessage& m) {
 // A transparent section shows its parent through its own colour: each
 // channel moves from the section's colour towards the parent's by the
 // transparency, in steps of 1/256.
-void TsCommonData::AnswerColor() {
+TColor TsCommonData::BackgroundColor() const {
   const TsGeneralData* section = Skinned() ? Section() : nullptr;
-  if (!section) {
-    SharedColor = ColorToRGB(OwnerControl ? OwnerControl->Color() : clBtnFace);
-    return;
-  }
+  if (!section) return ColorToRGB(OwnerControl ? OwnerControl->Color() : clBtnFace);
   const TColor own = ColorToRGB(section->Color);
   const int t = std::clamp(section->Transparency, 0, 100);
-  if (t == 0) {
-    SharedColor = own;
-    return;
-  }
-  TColor parentColor;
+  if (t == 0) return own;
   TWinControl* parent = OwnerControl ? OwnerControl->Parent() : nullptr;
-  if (parent) {
-    SharedColor = kNoSharedColor;
-    if (!parent->IsDestroying()) SendSkinCommand(parent->Handle(), SKC_GETCOLOR, 0);
-    parentColor = SharedColor == kNoSharedColor ? ColorToRGB(parent->Color()) : ColorToRGB(SharedColor);
-  } else {
-    parentColor = ColorToRGB(OwnerControl ? OwnerControl->Color() : clBtnFace);
-  }
-  if (t == 100) {
-    SharedColor = parentColor;
-    return;
-  }
+  const TColor parentColor =
+      parent ? GetParentColor(parent) : ColorToRGB(OwnerControl ? OwnerControl->Color() : clBtnFace);
+  if (t == 100) return parentColor;
   auto mix = [t](int p, int o) { return static_cast<uint8_t>((t * (p - o) + 256 * o) / 256); };
-  SharedColor = RGB(mix(GetRValue(parentColor), GetRValue(own)), mix(GetGValue(parentColor), GetGValue(own)),
-                    mix(GetBValue(parentColor), GetBValue(own)));
+  return RGB(mix(GetRValue(parentColor), GetRValue(own)), mix(GetGValue(parentColor), GetGValue(own)),
+             mix(GetBValue(parentColor), GetBValue(own)));
 }
 
 void TsCommonData::HandlePlainMessage(const TMessage& m) {

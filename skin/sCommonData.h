@@ -15,22 +15,27 @@
 
 #include "framework/components/Control.h"
 #include "framework/graphics/Bitmap.h"
-#include "skin/sCacheInfo.h"
-#include "skin/sMaskData.h"
+#include "skin/pixels/sCacheInfo.h"
+#include "skin/pixels/sMaskData.h"
 
 class TsSkinManager;
 
-// Control kind codes of the skinned controls.
-enum : int {
-  kKindRadioButton = 33,
-  kKindPanel = 51,
-  kKindGroupBox = 74,
-  kKindButton = 93,
-  kKindBitBtn = 94,
-  kKindEditLike = 97,
-  kKindFormFrame = 224,
-  kKindAdapted = 227,
+// Control kind codes. Skins number every kind of control they may dress
+// (the default sections and the hot-exempt kinds below go by these
+// numbers); the names are the kinds this program makes. Any other code is
+// valid and simply has no name here.
+enum class TsControlKind : int {
+  None = 0,
+  RadioButton = 33,
+  Panel = 51,
+  GroupBox = 74,
+  Button = 93,
+  BitBtn = 94,
+  EditLike = 97,
+  FormFrame = 224,
+  Adapted = 227,
 };
+inline int KindCode(TsControlKind kind) { return static_cast<int>(kind); }
 
 enum class RequireActive { No, Yes };
 
@@ -72,7 +77,7 @@ class TsCommonData : public TPersistent {
   TControl* OwnerControl = nullptr;
   TComponent* OwnerObject = nullptr;
   std::unique_ptr<TBitmap> CacheBmp;
-  int CtrlKind = 0;
+  TsControlKind CtrlKind = TsControlKind::None;
   bool Focused = false;
   bool MouseAbove = false;
 
@@ -118,7 +123,9 @@ class TsCommonData : public TPersistent {
   // SKC_REFRESH with a valid skin and index, else SKC_REMOVESKIN, through
   // the owner's own message handling.
   void TellOwnerSkinState();
-  void AnswerColor();
+  // The colour SKC_GETCOLOR answers with: the look of the section's
+  // background as one colour.
+  TColor BackgroundColor() const;
 
   std::string skinSection_;
   bool customFont_ = false;
@@ -128,9 +135,9 @@ class TsCommonData : public TPersistent {
 
 // The section an owner without one takes, by its control kind; "" for kinds
 // that take the owner's class name.
-std::string DefaultSectionForKind(int kind);
+std::string DefaultSectionForKind(TsControlKind kind);
 // Kinds that never show the hot look when the mouse is over them.
-bool IsHotExemptKind(int kind);
+bool IsHotExemptKind(TsControlKind kind);
 
 // A skin editor names the section it changed here before it sends
 // SKC_SECTIONEDITED; the control showing that section repaints.

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "skin/sCommonData.h"
-#include "skin/sGraphUtils.h"
-#include "skin/sMaskData.h"
+#include "skin/pixels/sGraphUtils.h"
+#include "skin/pixels/sMaskData.h"
 
 namespace {
 
@@ -40,8 +40,9 @@ TRect FitAroundText(TCanvas& canvas, const std::string& text, TRect rect, unsign
 
 }  // namespace
 
-void WriteTextEx(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsCommonData& data,
+void WriteTextEx(TCanvas& canvas, const std::string& text, TContentLook look, const TsCommonData& data,
                  unsigned flags, TRect rect) {
+  const bool hot = look.Hot;
   if (const TControl* owner = data.OwnerControl) *canvas.Font() = *owner->Font();
   const TsGeneralData* section = data.Skinned() ? data.Section() : nullptr;
   if (hot && data.SkinSection() == "WEBBUTTON") {
@@ -56,7 +57,7 @@ void WriteTextEx(TCanvas& canvas, const std::string& text, bool enabled, bool ho
   if (!(flags & DT_WORDBREAK)) rect = FitAroundText(canvas, text, rect, flags);
   canvas.Brush()->SetStyle(TBrushStyle::bsClear);
 
-  if (!enabled) {
+  if (!look.Enabled) {
     DrawIn(canvas, text, rect.Offset(1, 1), flags, clBtnHighlight);
     DrawIn(canvas, text, rect, flags, clBtnShadow);
     return;
@@ -79,9 +80,10 @@ void WriteTextEx(TCanvas& canvas, const std::string& text, bool enabled, bool ho
   DrawIn(canvas, text, rect, flags, color);
 }
 
-void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, int blend, bool hot, int disabledKind,
-                 bool grayed, bool enabled, int glyphCount) {
+void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, const TGlyphLook& look) {
   if (glyph.Width() < 1 || glyph.Height() < 1) return;
+  const bool enabled = look.Look.Enabled, hot = look.Look.Hot;
+  const int blend = look.Blend;
   const TColor key = glyph.Pixel(0, glyph.Height() - 1);
   const double factor = blend / 100.0;
   const TCacheInfo noCache;
@@ -92,22 +94,22 @@ void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, int b
   };
   auto mix = [&](const TRect& part, double f) { BlendTransparent(target, rect.Left, rect.Top, key, f, part, work); };
 
-  if (glyphCount == 1) {
+  if (look.GlyphCount == 1) {
     const TRect whole{0, 0, work.Width(), work.Height()};
     if (enabled) {
-      if (!hot && grayed) Grayscale(work, key);
+      if (!hot && look.Grayed) Grayscale(work, key);
       if (hot || blend < 1)
         copy(whole);
       else
         mix(whole, factor);
     } else {
-      if (disabledKind & kGlyphDisabledGray) Grayscale(work, key);
-      if (disabledKind & kGlyphDisabledBlend)
+      if (look.DisabledKind & kGlyphDisabledGray) Grayscale(work, key);
+      if (look.DisabledKind & kGlyphDisabledBlend)
         mix(whole, 0.5);
       else
         copy(whole);
     }
-  } else if (glyphCount == 2) {
+  } else if (look.GlyphCount == 2) {
     const int frame = work.Width() / 2;
     if (frame < 1) return;
     if (enabled) {

@@ -10,6 +10,12 @@
 
 class TsCommonData;
 
+// Whether a caption or glyph is drawn enabled and in its hot look.
+struct TContentLook {
+  bool Enabled = true;
+  bool Hot = false;
+};
+
 // Writes `text` into `rect` of the canvas with the platform's text format
 // flags (DT_CENTER, DT_RIGHT, DT_WORDBREAK …), in the owner's font:
 //  - disabled text is engraved (highlight colour one pixel down and right,
@@ -17,22 +23,30 @@ class TsCommonData;
 //  - an unskinned owner's text takes its font colour;
 //  - otherwise the section's contour colours are drawn around the text,
 //    one pixel to each side, then the text in the section's font colour
-//    (the hot colours when `hot`), unless the owner keeps its own font.
+//    (the hot colours when hot), unless the owner keeps its own font.
 // Without word breaking the rectangle is first fitted around the text by
 // the alignment flags. The canvas is clipped to `rect` meanwhile.
-void WriteTextEx(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsCommonData& data,
+void WriteTextEx(TCanvas& canvas, const std::string& text, TContentLook look, const TsCommonData& data,
                  unsigned flags, TRect rect);
 
 // Disabled-glyph kinds (bits).
 inline constexpr int kGlyphDisabledBlend = 1;  // half transparent
 inline constexpr int kGlyphDisabledGray = 2;   // grey
 
+// How a button glyph is drawn.
+struct TGlyphLook {
+  TContentLook Look{};
+  // Percent of the background that shows through a glyph that is not hot.
+  int Blend = 0;
+  // A glyph that is not hot is drawn grey.
+  bool Grayed = false;
+  // kGlyphDisabled* bits: how a single-image glyph looks disabled.
+  int DisabledKind = 0;
+  // Images side by side: 1, or 2 for the enabled and the disabled look.
+  int GlyphCount = 1;
+};
+
 // Draws a button glyph at the top-left of `rect` in `target`. The glyph's
-// transparent colour is its bottom-left pixel. `blend` (percent) lets that
-// much of the background show through a glyph that is not hot. A glyph of
-// two images holds the enabled and the disabled look side by side; a
-// single image is greyed or blended for the disabled look by
-// `disabledKind`. Other glyph counts draw nothing. The glyph itself is not
-// changed.
-void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, int blend, bool hot, int disabledKind,
-                 bool grayed, bool enabled, int glyphCount);
+// transparent colour is its bottom-left pixel. Other glyph counts than 1
+// and 2 draw nothing. The glyph itself is not changed.
+void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, const TGlyphLook& look);

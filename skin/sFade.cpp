@@ -6,7 +6,7 @@
 #include "framework/components/Windows.h"
 #include "framework/graphics/Canvas.h"
 #include "skin/sCommonData.h"
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sGraphUtils.h"
 #include "skin/sMessages.h"
 #include "skin/sSkinManager.h"
 
@@ -29,7 +29,7 @@ void TsFadeTimer::Timer() {
   if (IsDestroying()) return;
   TControl* owner = OwnerData ? OwnerData->OwnerControl : nullptr;
   if (!owner || owner->IsDestroying() || (Application && Application->Terminated())) {
-    Direction = 0;
+    Direction = TFadeDirection::Stopped;
     SetEnabled(false);
     return;
   }
@@ -39,7 +39,7 @@ void TsFadeTimer::Timer() {
     PerformSkinCommand(owner, SKC_STOPFADING);
     return;
   }
-  if (Direction != 1 && Direction != 2) return;
+  if (Direction == TFadeDirection::Stopped) return;
   try {
     ShowFrame();
   } catch (const std::exception& e) {
@@ -75,10 +75,9 @@ void TsFadeTimer::ShowFrame() {
   }
 }
 
-void SetDirection(TsFadeTimer& timer, int direction) {
-  timer.Direction = static_cast<uint8_t>(std::max(0, direction));
-  if (direction < 0) timer.FadeLevel = 1;
-  timer.SetEnabled(direction != 0);
+void SetDirection(TsFadeTimer& timer, TFadeDirection direction) {
+  timer.Direction = direction;
+  timer.SetEnabled(direction != TFadeDirection::Stopped);
 }
 
 void PrepareFade(TsFadeTimer& timer, TsCommonData& data) {
@@ -89,11 +88,11 @@ void PrepareFade(TsFadeTimer& timer, TsCommonData& data) {
   const int iterations = section ? section->FadingIterations : 0;
   timer.Iterations = iterations;
   // A fade turned round runs back over the frames already shown.
-  if (timer.Direction == 1) timer.Iterations = timer.FadeLevel;
-  if (timer.Direction == 2) timer.Iterations = iterations - timer.FadeLevel;
+  if (timer.Direction == TFadeDirection::In) timer.Iterations = timer.FadeLevel;
+  if (timer.Direction == TFadeDirection::Out) timer.Iterations = iterations - timer.FadeLevel;
 }
 
-void StartFade(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction) {
+void StartFade(TsFadeTimer*& timer, TsCommonData& data, TFadeLength length, TFadeDirection direction) {
   if (!FadingSection(data) || !data.OwnerControl) return;
   if (!timer) {
     timer = new TsFadeTimer(data.OwnerControl);
@@ -101,7 +100,7 @@ void StartFade(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction
     timer->FadeLevel = 1;
   }
   PrepareFade(*timer, data);
-  if (half) timer->Iterations /= 2;
+  if (length == TFadeLength::Half) timer->Iterations /= 2;
   if (timer->FadeLevel >= timer->Iterations || timer->FadeLevel <= 0) timer->FadeLevel = 1;
   // The control draws its new look into its cache, out of sight.
   data.OwnerControl->Perform(SM_KAVRACMD, SkinCommandWParam(SKC_PREPARECACHE), 0);
@@ -110,18 +109,18 @@ void StartFade(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction
 
 void StopFade(TsFadeTimer*& timer, TsCommonData&) {
   if (!timer || timer->IsDestroying()) return;
-  timer->Direction = 0;
+  timer->Direction = TFadeDirection::Stopped;
   timer->SetEnabled(false);
   TsFadeTimer* going = timer;
   timer = nullptr;
   TComponent::Free(going);
 }
 
-void ChangePaint(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction, bool animate) {
+void ChangePaint(TsFadeTimer*& timer, TsCommonData& data, const TLookChange& change) {
   if (!data.Skinned()) return;
-  if (animate && !FadingSuppressed && FadingSection(data) && data.CacheBmp && !data.BGChanged) {
+  if (change.Animate && !FadingSuppressed && FadingSection(data) && data.CacheBmp && !data.BGChanged) {
     data.BGChanged = true;
-    StartFade(timer, data, half, direction);
+    StartFade(timer, data, change.Length, change.Direction);
     return;
   }
   data.BGChanged = true;

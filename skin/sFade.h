@@ -19,12 +19,28 @@
 class TsCommonData;
 class TsSkinManager;
 
+// Which way a fade runs: into the new look of an event that starts
+// something (the mouse enters, a press), or out of it (the mouse leaves, a
+// release). A fade turned round runs back over the frames already shown.
+enum class TFadeDirection : uint8_t { Stopped = 0, In = 1, Out = 2 };
+// A press changes the look quickly: half the section's frames.
+enum class TFadeLength : uint8_t { Full, Half };
+
+// One change of a control's look, as the control reports it.
+struct TLookChange {
+  TFadeDirection Direction = TFadeDirection::In;
+  TFadeLength Length = TFadeLength::Full;
+  // The event is one that fades for this control (IsAnimated); otherwise
+  // the new look shows at once.
+  bool Animate = false;
+};
+
 class TsFadeTimer : public TTimer {
  public:
   SORTARIUM_CLASS(TsFadeTimer)
   explicit TsFadeTimer(TComponent* owner);
 
-  uint8_t Direction = 0;  // 0 stopped, 1 fading in, 2 fading out
+  TFadeDirection Direction = TFadeDirection::Stopped;
   TsCommonData* OwnerData = nullptr;
   int Iterations = 0;     // frames of this fade
   int FadeLevel = 1;      // the next frame, from 1
@@ -42,14 +58,15 @@ class TsFadeTimer : public TTimer {
 // other way); changes then show at once.
 extern bool FadingSuppressed;
 
-// The control's look changed: fade to it when `animate` and the section
-// fades, else repaint at once. `half` runs half the frames (a press).
-void ChangePaint(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction, bool animate);
-void StartFade(TsFadeTimer*& timer, TsCommonData& data, bool half, int direction);
+// The control's look changed: fade to it when the change animates and the
+// section fades, else repaint at once.
+void ChangePaint(TsFadeTimer*& timer, TsCommonData& data, const TLookChange& change);
+void StartFade(TsFadeTimer*& timer, TsCommonData& data, TFadeLength length, TFadeDirection direction);
 // Ends a fade and frees the timer.
 void StopFade(TsFadeTimer*& timer, TsCommonData& data);
 void PrepareFade(TsFadeTimer& timer, TsCommonData& data);
-void SetDirection(TsFadeTimer& timer, int direction);
+// Sets the direction; the timer runs exactly while a fade has one.
+void SetDirection(TsFadeTimer& timer, TFadeDirection direction);
 
 // Whether mouse event `event` (0 enter, 1 leave, 2 down, 3 up, ... 7) fades
 // for a control whose own event set is `animatEvents` (bit n: event n;

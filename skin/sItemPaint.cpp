@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include "framework/components/WinControl.h"
+#include "skin/pixels/sGradient.h"
+#include "skin/pixels/sMaskPieces.h"
 #include "skin/sCommonData.h"
-#include "skin/sGradient.h"
-#include "skin/sGraphUtils.h"
-#include "skin/sMaskDraw.h"
-#include "skin/sMaskPieces.h"
 #include "skin/sMessages.h"
 #include "skin/sSkinManager.h"
 
@@ -25,8 +23,8 @@ struct TPropertySet {
   int ImagePercent;
 };
 
-TPropertySet SetFor(const TsGeneralData& s, int state) {
-  if (state == 0) return {s.Color, s.Transparency, s.GradientPercent, &s.GradientArray, s.ImagePercent};
+TPropertySet SetFor(const TsGeneralData& s, TPaintState state) {
+  if (state == TPaintState::Normal) return {s.Color, s.Transparency, s.GradientPercent, &s.GradientArray, s.ImagePercent};
   return {s.HotColor, s.HotTransparency, s.HotGradientPercent, &s.HotGradientArray, s.HotImagePercent};
 }
 
@@ -34,6 +32,7 @@ TPropertySet SetFor(const TsGeneralData& s, int state) {
 // of the pattern table.
 struct TTexture {
   const TsMaskData* Entry = nullptr;
+  TBitmap* Master = nullptr;  // what Entry is cut from
   TBitmap* Pattern = nullptr;
   bool Found() const { return Entry || Pattern; }
 };
@@ -41,15 +40,15 @@ struct TTexture {
 TTexture ResolveTexture(const TsSkinManager& m, int skinIndex, const std::string& section, int given, bool hot) {
   const char* role = hot ? "HOTPATTERN" : "PATTERN";
   if (m.MaskIndexValid(given) && m.Masks()[static_cast<size_t>(given)].MaskType == 0)
-    return {&m.Masks()[static_cast<size_t>(given)], nullptr};
+    return {&m.Masks()[static_cast<size_t>(given)], m.MasterBitmap(), nullptr};
   if (given == -1) {
     const int found = m.FindMask(skinIndex, section, role);
-    if (m.MaskIndexValid(found)) return {&m.Masks()[static_cast<size_t>(found)], nullptr};
+    if (m.MaskIndexValid(found)) return {&m.Masks()[static_cast<size_t>(found)], m.MasterBitmap(), nullptr};
   }
   const int pattern = m.FindPattern(skinIndex, section, role);
   if (pattern >= 0 && pattern < static_cast<int>(m.Patterns().size())) {
     const auto& img = m.Patterns()[static_cast<size_t>(pattern)].Img;
-    if (img && !img->Empty()) return {nullptr, img->Bitmap()};
+    if (img && !img->Empty()) return {nullptr, nullptr, img->Bitmap()};
   }
   return {};
 }
@@ -71,18 +70,18 @@ void FillColor(TBitmap& b, const TRect& r, TColor c) {
 uint8_t WeightOf(int percent) { return static_cast<uint8_t>(std::clamp(percent * 255 / 100, 0, 255)); }
 
 // The section's own picture into `r` of `b`: texture, gradient and colour,
-// each with its share. `transparency` is the set's; a known uniform parent
-// colour stands in for a plain colour of a see-through section.
+// each with its share. A known uniform parent colour stands in for a plain
+// colour of a see-through section.
 void FillBackground(TBitmap& b, TRect r, TColor c, const TPropertySet& set, int imagePercent,
-                    const TTexture& texture) {
+                    const TTexture& texture, TColor parentColor) {
   bool drawn = false;
   const TRect whole = r;
   if (imagePercent > 0 && texture.Found()) {
     TRect left = r;
     if (texture.Pattern)
-      FillWithTexture(b, left, texture.Pattern, 0, nullptr);
+      FillWithTexture(b, left, texture.Pattern, TTextureMode::Tile, nullptr, nullptr);
     else
-      FillWithTexture(b, left, nullptr, texture.Entry->StretchMode, texture.Entry);
+      FillWithTexture(b, left, nullptr, texture.Entry->TextureMode(), texture.Entry, texture.Master);
     drawn = true;
     if (!left.IsEmpty()) FillColor(b, left, c);
   }
@@ -106,7 +105,7 @@ void FillBackground(TBitmap& b, TRect r, TColor c, const TPropertySet& set, int 
   }
   const int share = g + imagePercent;
   if (share == 0) {
-    FillColor(b, whole, SharedColor != kNoSharedColor && set.Transparency != 0 ? SharedColor : c);
+    FillColor(b, whole, parentColor != kNoColor && set.Transparency != 0 ? parentColor : c);
   } else if (share < 100) {
     BlendColorRect(b, {whole.Left, whole.Top, whole.Right - 1, whole.Bottom - 1}, share, c);
   }
@@ -120,9 +119,10 @@ void CopyPixels(TBitmap& dst, TPoint at, const TBitmap& src, const TRect& srcRec
 
 // The parent's picture under the item: its uniform colour when one is
 // known, else a copy from the parent's cache.
-void PutParentBackground(TBitmap& target, const TRect& rect, const TCacheInfo& cache, TPoint offset) {
-  if (SharedColor != kNoSharedColor) {
-    FillColor(target, rect, SharedColor);
+void PutParentBackground(TBitmap& target, const TRect& rect, const TParentBackground& parent, TPoint offset) {
+  const TCacheInfo& cache = parent.Cache;
+  if (parent.HasColor()) {
+    FillColor(target, rect, parent.Color);
   } else if (cache.Bmp) {
     CopyPixels(target, {rect.Left, rect.Top}, *cache.Bmp,
                TRect::FromBounds(cache.X + offset.X, cache.Y + offset.Y, rect.Width(), rect.Height()));
@@ -135,77 +135,80 @@ bool InsideBitmap(const TRect& r, const TBitmap& b) {
 
 }  // namespace
 
-void PaintItemBG(int skinIndex, const std::string& section, const TCacheInfo& cache, TColor customColor,
-                 int hotTexture, int texture, TsSkinManager* manager, TBitmap& target, TPoint offset,
-                 const TRect& rect, int state) {
-  if (!manager) manager = DefaultManager;
-  if (!manager || !manager->SectionIndexValid(skinIndex) || rect.IsEmpty()) return;
-  const TsGeneralData& s = manager->Sections()[static_cast<size_t>(skinIndex)];
-  const TPropertySet set = SetFor(s, state);
-  const TColor c = customColor != kNoSharedColor ? customColor : set.Color;
+void PaintItemBG(const TsItemSkin& item, const TParentBackground& parent, TBitmap& target, const TItemPlace& place) {
+  TsSkinManager* manager = item.Manager ? item.Manager : DefaultManager;
+  const TRect& rect = place.Rect;
+  if (!manager || !manager->SectionIndexValid(item.SkinIndex) || rect.IsEmpty()) return;
+  const TsGeneralData& s = manager->Sections()[static_cast<size_t>(item.SkinIndex)];
+  const TPropertySet set = SetFor(s, place.State);
+  const bool normal = place.State == TPaintState::Normal;
+  const TColor c = item.CustomColor != kNoColor ? item.CustomColor : set.Color;
   int imagePercent = set.ImagePercent;
   TTexture tex;
   if (imagePercent > 0) {
-    tex = ResolveTexture(*manager, skinIndex, section, state == 0 ? texture : hotTexture, state != 0);
+    tex = ResolveTexture(*manager, item.SkinIndex, item.Section, normal ? item.Texture : item.HotTexture, !normal);
     if (!tex.Found()) imagePercent = 0;  // a missing texture leaves its share to the colour
   }
 
+  const TCacheInfo& cache = parent.Cache;
   const int t = std::clamp(set.Transparency, 0, 100);
   if (!cache.Ready || t == 0) {
-    FillBackground(target, rect, c, set, imagePercent, tex);
+    FillBackground(target, rect, c, set, imagePercent, tex, parent.Color);
   } else if (t == 100) {
-    if (&target != cache.Bmp) PutParentBackground(target, rect, cache, offset);
+    if (&target != cache.Bmp) PutParentBackground(target, rect, parent, place.Offset);
     return;
   } else {
     TBitmap own(rect.Width(), rect.Height());
-    FillBackground(own, {0, 0, rect.Width(), rect.Height()}, c, set, imagePercent, tex);
-    if (&target != cache.Bmp) PutParentBackground(target, rect, cache, offset);
+    FillBackground(own, {0, 0, rect.Width(), rect.Height()}, c, set, imagePercent, tex, parent.Color);
+    if (&target != cache.Bmp) PutParentBackground(target, rect, parent, place.Offset);
     BlendBitmaps(target, own, WeightOf(t), {rect.Left, rect.Top}, {0, 0, rect.Width(), rect.Height()});
   }
 
   // A masked texture that is laid over the finished background.
-  if (state != 0) return;
+  if (!normal) return;
   const TsMaskData* overlay = nullptr;
-  for (int index : {texture, hotTexture})
+  for (int index : {item.Texture, item.HotTexture})
     if (!overlay && manager->MaskIndexValid(index) && manager->Masks()[static_cast<size_t>(index)].MaskType >= 1)
       overlay = &manager->Masks()[static_cast<size_t>(index)];
-  if (overlay && overlay->StretchMode == 10) {
+  if (overlay && overlay->TextureMode() == TTextureMode::Overlay) {
     TRect area = rect;
-    FillWithTexture(target, area, nullptr, 10, overlay);
+    FillWithTexture(target, area, nullptr, TTextureMode::Overlay, overlay, manager->MasterBitmap());
   }
 }
 
-void PaintItem(TsCommonData& data, TCacheInfo parentCache, bool fillCentre, bool cornersFromCache,
-               TBitmap& target, TPoint offset, const TRect& rect, int state) {
+void PaintItem(TsCommonData& data, const TCacheInfo& parentCache, TBitmap& target, const TItemPlace& place,
+               TBorderOptions border) {
   TsSkinManager* manager = data.Manager();
+  const TRect& rect = place.Rect;
   if (!manager || !manager->SectionIndexValid(data.SkinIndex) || !InsideBitmap(rect, target)) return;
 
-  SharedColor = kNoSharedColor;
+  // A uniform parent colour stands in for copying the parent's picture:
+  // always when the parent has no picture, and where the item's own look
+  // does not depend on where it stands.
+  TColor parentColor = kNoColor;
   TWinControl* parent = data.OwnerControl ? data.OwnerControl->Parent() : nullptr;
-  if (!parentCache.Ready && parent) {
-    SharedColor = ColorToRGB(parent->Color());
-  } else if (parentCache.Ready && parent && !data.BgIsPositionDependent() && SharedColor == kNoSharedColor) {
-    // A uniform parent colour stands in for copying the parent's picture.
-    SharedColor = GetParentColor(parent);
-  }
+  if (!parentCache.Ready && parent)
+    parentColor = ColorToRGB(parent->Color());
+  else if (parentCache.Ready && parent && !data.BgIsPositionDependent())
+    parentColor = GetParentColor(parent);
 
-  TColor custom = kNoSharedColor;
+  TColor custom = kNoColor;
   if (data.CustomColor()) {
     if (data.OwnerControl)
       custom = ColorToRGB(data.OwnerControl->Color());
     else if (auto* form = dynamic_cast<TControl*>(data.OwnerObject ? data.OwnerObject->Owner() : nullptr))
       custom = ColorToRGB(form->Color());
   }
-  PaintItemBG(data.SkinIndex, data.SkinSection(), parentCache, custom, data.HotTexture, data.Texture, manager,
-              target, offset, rect, state);
+  const TsItemSkin item{manager, data.SkinIndex, data.SkinSection(), data.Texture, data.HotTexture, custom};
+  PaintItemBG(item, {parentCache, parentColor}, target, place);
 
-  parentCache.X += offset.X;
-  parentCache.Y += offset.Y;
+  TCacheInfo shifted = parentCache;
+  shifted.X += place.Offset.X;
+  shifted.Y += place.Offset.Y;
+  TBitmap* master = manager->MasterBitmap();
   if (manager->MaskIndexValid(data.BorderIndex))
-    PaintBorder(target, rect, fillCentre ? TBorderCentre::Fill : TBorderCentre::Leave,
-                cornersFromCache ? TKeyPixels::FromCache : TKeyPixels::Keep, state,
-                manager->Masks()[static_cast<size_t>(data.BorderIndex)], parentCache);
-  SharedColor = kNoSharedColor;
+    PaintBorder(target, rect, border.Centre, border.Corners, place.State,
+                manager->Masks()[static_cast<size_t>(data.BorderIndex)], master, shifted);
 
   // Corner images; the bottom-left one always starts at the left edge.
   struct Corner {
@@ -219,39 +222,40 @@ void PaintItem(TsCommonData& data, TCacheInfo parentCache, bool fillCentre, bool
     const TsMaskData& m = manager->Masks()[static_cast<size_t>(index)];
     const int x = corner.Right ? rect.Right - m.FrameWidth() : (corner.Bottom ? 0 : rect.Left);
     const int y = corner.Bottom ? rect.Bottom - m.FrameHeight() : rect.Top;
-    DrawSkinGlyph(target, {x, y}, state, m, kMaskAsIs);
+    DrawSkinGlyph(target, {x, y}, place.State, m, master, TMaskMode::AsIs);
   }
 }
 
-void PaintItemByIndex(int skinIndex, const std::string& section, const TCacheInfo& cache, int hotTexture,
-                      int texture, TsSkinManager* manager, TBitmap& target, TPoint offset, const TRect& rect,
-                      int state, bool fillCentre) {
-  if (!manager) manager = DefaultManager;
-  if (!manager || !manager->SectionIndexValid(skinIndex)) return;
-  if (texture == -1) texture = manager->FindMask(skinIndex, section, "PATTERN");
-  if (hotTexture == -1) hotTexture = manager->FindMask(skinIndex, section, "HOTPATTERN");
-  PaintItemBG(skinIndex, section, cache, kNoSharedColor, hotTexture, texture, manager, target, offset, rect, state);
-  const int border = manager->FindMask(skinIndex, section, "BORDERSMASK");
+void PaintItemByIndex(TsItemSkin item, const TCacheInfo& parentCache, TBitmap& target, const TItemPlace& place,
+                      TBorderCentre centre) {
+  if (!item.Manager) item.Manager = DefaultManager;
+  TsSkinManager* manager = item.Manager;
+  if (!manager || !manager->SectionIndexValid(item.SkinIndex)) return;
+  if (item.Texture == -1) item.Texture = manager->FindMask(item.SkinIndex, item.Section, "PATTERN");
+  if (item.HotTexture == -1) item.HotTexture = manager->FindMask(item.SkinIndex, item.Section, "HOTPATTERN");
+  PaintItemBG(item, {parentCache, kNoColor}, target, place);
+  const int border = manager->FindMask(item.SkinIndex, item.Section, "BORDERSMASK");
   if (manager->MaskIndexValid(border)) {
-    TCacheInfo shifted = cache;
-    shifted.X += offset.X;
-    shifted.Y += offset.Y;
-    PaintBorder(target, rect, fillCentre ? TBorderCentre::Fill : TBorderCentre::Leave, TKeyPixels::Keep, state,
-                manager->Masks()[static_cast<size_t>(border)], shifted);
+    TCacheInfo shifted = parentCache;
+    shifted.X += place.Offset.X;
+    shifted.Y += place.Offset.Y;
+    PaintBorder(target, place.Rect, centre, TKeyPixels::Keep, place.State,
+                manager->Masks()[static_cast<size_t>(border)], manager->MasterBitmap(), shifted);
   }
 }
 
-void PaintItemToDC(int skinIndex, const std::string& section, const TCacheInfo& cache, TsSkinManager* manager,
-                   HDC dc, TPoint offset, const TRect& rect, int state, bool fillCentre) {
+void PaintItemToDC(const TsItemSkin& item, const TCacheInfo& parentCache, HDC dc, const TItemPlace& place,
+                   TBorderCentre centre) {
+  const TRect& rect = place.Rect;
   if (!dc || rect.IsEmpty() || rect.Left < 0 || rect.Top < 0) return;
-  TBitmap item(rect.Width(), rect.Height());
-  PaintItemByIndex(skinIndex, section, cache, -1, -1, manager, item, offset, {0, 0, rect.Width(), rect.Height()},
-                   state, fillCentre);
-  TCanvas canvas(&item);
+  TBitmap picture(rect.Width(), rect.Height());
+  PaintItemByIndex(item, parentCache, picture, {{0, 0, rect.Width(), rect.Height()}, place.Offset, place.State},
+                   centre);
+  TCanvas canvas(&picture);
   BitBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), canvas.Handle(), 0, 0, SRCCOPY);
 }
 
-void RefreshCorners(TsCommonData& data, int state, int corners) {
+void RefreshCorners(TsCommonData& data, TPaintState state, int corners) {
   TsSkinManager* manager = data.Manager();
   TControl* owner = data.OwnerControl;
   if (!manager || !manager->MaskIndexValid(data.BorderIndex) || !data.CacheBmp || !owner || owner->Width() < 2 ||
@@ -262,16 +266,16 @@ void RefreshCorners(TsCommonData& data, int state, int corners) {
   // else one colour.
   TCacheInfo cache = data.GetParentCache();
   bool copyFromCache = false;
-  SharedColor = kNoSharedColor;
+  TColor parentColor = kNoColor;
   if (TWinControl* parent = owner->Parent()) {
     if (!cache.Ready) {
-      SharedColor = ColorToRGB(parent->Color());
+      parentColor = ColorToRGB(parent->Color());
     } else if (AskSkinCommand(parent, SKC_GETPOSITIONDEPENDENT)) {
       copyFromCache = true;
       cache.X += owner->Left();
       cache.Y += owner->Top();
     } else {
-      SharedColor = GetParentColor(parent);
+      parentColor = GetParentColor(parent);
     }
   }
 
@@ -283,11 +287,8 @@ void RefreshCorners(TsCommonData& data, int state, int corners) {
   }
   TBitmap* src = entry.Bmp ? entry.Bmp.get() : manager->MasterBitmap();
   const int fw = entry.FrameWidth(), fh = entry.FrameHeight();
-  if (!src || fw <= 0 || fh <= 0) {
-    SharedColor = kNoSharedColor;
-    return;
-  }
-  const int fx = entry.R.Left + std::clamp(state, 0, entry.ImageCount - 1) * fw, fy = entry.R.Top;
+  if (!src || fw <= 0 || fh <= 0) return;
+  const int fx = entry.R.Left + std::clamp(StateNumber(state), 0, entry.ImageCount - 1) * fw, fy = entry.R.Top;
   const int wl = std::max<int>(0, entry.WL), wt = std::max<int>(0, entry.WT);
   const int wr = std::max<int>(0, entry.WR), wb = std::max<int>(0, entry.WB);
   const int w = owner->Width(), h = owner->Height();
@@ -307,21 +308,20 @@ void RefreshCorners(TsCommonData& data, int state, int corners) {
     if (copyFromCache)
       CopyPixels(target, {c.Dst.Left, c.Dst.Top}, *cache.Bmp,
                  TRect::FromBounds(cache.X + c.Dst.Left, cache.Y + c.Dst.Top, c.Dst.Width(), c.Dst.Height()));
-    else if (SharedColor != kNoSharedColor)
-      FillColor(target, c.Dst, SharedColor);
+    else if (parentColor != kNoColor)
+      FillColor(target, c.Dst, parentColor);
     const TRect from = TRect::FromBounds(c.Src.X, c.Src.Y, c.Dst.Width(), c.Dst.Height());
     if (entry.MaskType != 0)
-      DrawMasked(c.Dst, from, target, entry, kMaskAsIs, kKeyColor, *src);
+      DrawMasked(c.Dst, from, target, entry, TMaskMode::AsIs, kKeyColor, *src);
     else
       CopyTransparent(target, *src, c.Dst.Left, c.Dst.Top, kKeyColor, from, TKeyPixels::Keep, TCacheInfo{});
   }
-  SharedColor = kNoSharedColor;
 }
 
-void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, int dx, int dy, bool prepare, HDC target,
+void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, TPoint childShift, TCacheCorners corners, HDC target,
                    const TRect& clip) {
   if (!target || !data.CacheBmp) return;
-  if (prepare) RefreshCorners(data, 0, kAllCorners);
+  if (corners == TCacheCorners::Refresh) RefreshCorners(data, TPaintState::Normal, kAllCorners);
   TDCStateGuard state(target);
   IntersectClipRect(target, clip.Left, clip.Top, clip.Right, clip.Bottom);
   if (auto* container = dynamic_cast<TWinControl*>(data.OwnerControl)) {
@@ -331,7 +331,7 @@ void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, int dx, int dy, bool
       if (!child->Visible()) continue;
       const bool graphic = !child->IsWindowed();
       if (graphic && GraphicControlsPaintedSeparately) continue;
-      const TRect r = child->BoundsRect().Offset(dx, dy);
+      const TRect r = child->BoundsRect().Offset(childShift.X, childShift.Y);
       if (!r.Intersects(clip)) continue;
       if (child->ControlStyle().Contains(csOpaque) || graphic || designing)
         ExcludeClipRect(target, r.Left, r.Top, r.Right, r.Bottom);

@@ -4,47 +4,70 @@
 // transparency), then its border image, then its corner images. The
 // control draws its own content over the result.
 //
-// The parent's background comes as a TCacheInfo: the parent's cache bitmap
-// and where the parent's client area lies in it. SharedColor (sCacheInfo.h)
-// carries a uniform parent colour while a paint runs; it is reset to "none"
-// when the paint ends.
+// The parent's background comes as a TCacheInfo (the parent's cache bitmap
+// and where the parent's client area lies in it) and, for the background
+// alone, as a TParentBackground that also carries a uniform parent colour
+// when one is known.
 #pragma once
 
 #include <string>
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Gdi.h"
-#include "skin/sCacheInfo.h"
+#include "skin/pixels/sCacheInfo.h"
+#include "skin/pixels/sDrawModes.h"
+#include "skin/pixels/sGraphUtils.h"
+#include "skin/pixels/sMaskDraw.h"
 
 class TsCommonData;
 class TsSkinManager;
 
-// Paints the control's section into `rect` of `target` (normally its
-// CacheBmp) in paint state `state` (0 normal, else hot). `offset` is where
-// the control sits in its parent's client area; with `fillCentre` the
-// border image fills the middle too; with `cornersFromCache` transparent
-// border corners of an unmasked border show the parent's pixels. Nothing is
-// painted for an invalid section or a rectangle outside the bitmap.
-void PaintItem(TsCommonData& data, TCacheInfo parentCache, bool fillCentre, bool cornersFromCache,
-               TBitmap& target, TPoint offset, const TRect& rect, int state);
+// Where an item is painted: a rectangle of the target bitmap, the item's
+// position in its parent's client area (where its background lies in the
+// parent's picture), and the look it is painted in.
+struct TItemPlace {
+  TRect Rect{};
+  TPoint Offset{};
+  TPaintState State = TPaintState::Normal;
+};
 
-// The background alone. `customColor` replaces the section's colour unless
-// it is kNoSharedColor; texture indexes of -1 are looked up; a null manager
-// means the default manager.
-void PaintItemBG(int skinIndex, const std::string& section, const TCacheInfo& cache, TColor customColor,
-                 int hotTexture, int texture, TsSkinManager* manager, TBitmap& target, TPoint offset,
-                 const TRect& rect, int state);
+// How the section's border image is laid over the background: whether it
+// fills the middle too, and whether the transparent pixels of an unmasked
+// border's corners keep what is under them or show the parent's picture.
+struct TBorderOptions {
+  TBorderCentre Centre = TBorderCentre::Leave;
+  TKeyPixels Corners = TKeyPixels::Keep;
+};
+
+// The section an item without skin data is painted from.
+struct TsItemSkin {
+  TsSkinManager* Manager = nullptr;  // nullptr: the default manager
+  int SkinIndex = -1;
+  std::string Section;
+  int Texture = -1;     // the "PATTERN" image; -1: looked up when needed
+  int HotTexture = -1;  // the "HOTPATTERN" image; -1: looked up when needed
+  TColor CustomColor = kNoColor;  // replaces the section's colour when given
+};
+
+// Paints the control's section into `place.Rect` of `target` (normally its
+// CacheBmp). The control's parent is asked for its uniform colour where
+// that can stand in for copying its picture. Nothing is painted for an
+// invalid section or a rectangle outside the bitmap.
+void PaintItem(TsCommonData& data, const TCacheInfo& parentCache, TBitmap& target, const TItemPlace& place,
+               TBorderOptions border = {});
+
+// The background alone. Texture indexes of -1 are looked up.
+void PaintItemBG(const TsItemSkin& item, const TParentBackground& parent, TBitmap& target, const TItemPlace& place);
 
 // Background and the section's border, for items without skin data.
-void PaintItemByIndex(int skinIndex, const std::string& section, const TCacheInfo& cache, int hotTexture,
-                      int texture, TsSkinManager* manager, TBitmap& target, TPoint offset, const TRect& rect,
-                      int state, bool fillCentre);
+void PaintItemByIndex(TsItemSkin item, const TCacheInfo& parentCache, TBitmap& target, const TItemPlace& place,
+                      TBorderCentre centre);
 
 // PaintItemByIndex into a bitmap of the rectangle's size, copied to `dc` at
 // the rectangle. Nothing for an empty rectangle or one starting left of or
 // above 0.
-void PaintItemToDC(int skinIndex, const std::string& section, const TCacheInfo& cache, TsSkinManager* manager,
-                   HDC dc, TPoint offset, const TRect& rect, int state, bool fillCentre);
+void PaintItemToDC(const TsItemSkin& item, const TCacheInfo& parentCache, HDC dc, const TItemPlace& place,
+                   TBorderCentre centre);
 
 // Corners of the border, as bits of RefreshCorners' corner set.
 inline constexpr int kCornerTopLeft = 1;
@@ -56,13 +79,17 @@ inline constexpr int kAllCorners = 15;
 // Draws the corners of the control's border again onto its CacheBmp over
 // the parent's background as it is now, so that the transparent corner
 // pixels of a cached picture match a parent that changed since.
-void RefreshCorners(TsCommonData& data, int state, int corners);
+void RefreshCorners(TsCommonData& data, TPaintState state, int corners);
+
+// Whether CopyCacheToDC first brings the border corners of the cache up to
+// date with the parent (RefreshCorners in the normal look).
+enum class TCacheCorners { AsCached, Refresh };
 
 // Copies the control's CacheBmp from `sourceOrigin` to `clip` of `target`,
-// leaving out the rectangles (shifted by dx, dy) of visible children that
-// paint themselves there: opaque ones and non-windowed ones. With `prepare`
-// the border corners are refreshed first. The target's state is kept.
-void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, int dx, int dy, bool prepare, HDC target,
+// leaving out the rectangles (shifted by `childShift`) of visible children
+// that paint themselves there: opaque ones and non-windowed ones. The
+// target's state is kept.
+void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, TPoint childShift, TCacheCorners corners, HDC target,
                    const TRect& clip);
 
 // While set, non-windowed children are painted on their own and the copy

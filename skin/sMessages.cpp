@@ -2,7 +2,9 @@
 
 #include "framework/components/Application.h"
 #include "framework/components/Windows.h"
-#include "skin/sSkinManager.h"
+
+TCacheInfo SharedCacheInfo;
+TColor SharedColor = kNoSharedColor;
 
 namespace {
 
@@ -132,14 +134,13 @@ void StopFormsRedraw() {
   });
 }
 
-void ResumeFormsRedraw(TsSkinManager& manager) {
+void ResumeFormsRedraw(const TsSkinManager& manager, std::optional<int> skinChangeMs) {
   ForEachFormFirstToLast([&](TCustomForm& form) {
     if (!TakesPartInRedraw(form)) return;
     const HWND window = form.Handle();
     auto* provider = reinterpret_cast<TsFrameProvider*>(SendSkinCommand(window, SKC_GETPROVIDER, 0));
     if (provider && provider->FrameSkinManager() == &manager) {
-      const TsEffect& effect = manager.AnimEffects()->skinChanging;
-      if (effect.Active) provider->AnimateSkinChange(effect.Time);
+      if (skinChangeMs) provider->AnimateSkinChange(*skinChangeMs);
       SendMessage(window, WM_SETREDRAW, 1, 0);
       SetWindowRgn(window, std::nullopt, false);
       provider->RepaintFrame();

@@ -3,7 +3,7 @@
 // travels as SM_KAVRACMD with a command code in the high word of WParam:
 // announcements (a new skin, a removed skin, a repaint), questions answered
 // in the caller's own record (LParam = 1 means yes), and requests to publish
-// something into SharedCacheInfo or SharedColor (sCacheInfo.h).
+// something into SharedCacheInfo or SharedColor (below).
 //
 // Because a query's answer is written into the record the receiver was
 // given, queries reach their receiver by direct dispatch (WindowProc); the
@@ -11,14 +11,24 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "framework/base/Colors.h"
 #include "framework/messages/Messages.h"
-#include "skin/sCacheInfo.h"
+#include "skin/pixels/sCacheInfo.h"
 
 class TControl;
 class TWinControl;
 class TsSkinManager;
+
+// The answer slots of SKC_GETCACHE and SKC_GETCOLOR. There is one UI
+// thread, so one slot of each is enough: the asker resets the slot, sends
+// the command and reads the slot right after it returns; nothing else
+// touches them.
+extern TCacheInfo SharedCacheInfo;
+// The colour a receiver answered with, or kNoSharedColor when nobody did.
+extern TColor SharedColor;
+inline constexpr TColor kNoSharedColor = kNoColor;
 
 // A fixed value, known before any window exists.
 inline constexpr uint32_t SM_KAVRACMD = 0xA100;
@@ -112,6 +122,7 @@ void DeliverToAllForms(TMessage& message);
 // first.
 void StopFormsRedraw();
 // Thaws the same forms, first to last, and redraws each at once with all
-// its children; a form whose frame belongs to `manager` first runs the
-// manager's skin-change animation and gets its frame repainted.
-void ResumeFormsRedraw(TsSkinManager& manager);
+// its children; a form whose frame belongs to `manager` first shows the
+// change as an animation of `skinChangeMs` (when the manager animates skin
+// changes) and gets its frame repainted.
+void ResumeFormsRedraw(const TsSkinManager& manager, std::optional<int> skinChangeMs);

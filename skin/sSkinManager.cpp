@@ -232,7 +232,10 @@ void TsSkinManager::AnnounceRefresh() {
   if (redraw) StopFormsRedraw();
   TMessage refresh{SM_KAVRACMD, SkinCommandWParam(SKC_REFRESH), ManagerParam(this), 0};
   DeliverToAllForms(refresh);
-  if (redraw) ResumeFormsRedraw(*this);
+  if (redraw) {
+    const TsEffect& effect = AnimEffects()->skinChanging;
+    ResumeFormsRedraw(*this, effect.Active ? std::optional<int>(effect.Time) : std::nullopt);
+  }
 }
 
 void TsSkinManager::AnnounceSkinRemoval() {

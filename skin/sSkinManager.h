@@ -15,7 +15,7 @@
 #include "framework/components/StringList.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Font.h"
-#include "skin/sMaskData.h"
+#include "skin/pixels/sMaskData.h"
 #include "skin/sStoredSkin.h"
 
 // One animation setting: whether it runs and for how long.

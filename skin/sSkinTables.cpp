@@ -4,7 +4,7 @@
 
 #include "framework/base/Exceptions.h"
 #include "framework/base/SysUtils.h"
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sGraphUtils.h"
 #include "skin/sSkinManager.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Picture.h"
 #include "framework/streaming/PublishedFields.h"
+#include "skin/pixels/sMaskData.h"
+#include "skin/pixels/sSkinEnums.h"
 
-enum class TsImgType : uint8_t { itisaBorder, itisaTexture, itisaGlyph };
-enum class TsControlBevel : uint8_t { cbNone, cbRaisedSoft, cbLoweredSoft, cbRaisedHard, cbLoweredHard };
 
 // One section: the look of one kind of control.
 class TsSkinGeneral : public TCollectionItem {
@@ -137,3 +137,9 @@ class TsStoredSkins : public TOwnedCollection<TsStoredSkin> {
 TPropValue StoredSkinsValue(const TsStoredSkins& skins);
 // Registers the stored-skin classes with the description reader.
 void RegisterStoredSkinClasses();
+
+// Fills a run-time section record from a stored section. Gradient strings
+// other than the " " of "no gradient" are parsed; a malformed one throws
+// EConvertError after the fields before it have been filled, so the caller
+// can keep the record as far as it got.
+void FillGeneralData(TsGeneralData& record, const TsSkinGeneral& stored);

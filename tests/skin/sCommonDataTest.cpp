@@ -32,7 +32,7 @@ using Told = std::vector<std::pair<uint16_t, LPARAM>>;
 template <class Base>
 class TBoxOf : public Base {
  public:
-  TBoxOf(TComponent* owner, TWinControl* parent, int kind) : Base(owner), SkinData(this, true) {
+  TBoxOf(TComponent* owner, TWinControl* parent, TsControlKind kind) : Base(owner), SkinData(this, true) {
     SkinData.CtrlKind = kind;
     this->SetBounds(0, 0, 40, 30);
     if (parent) this->SetParent(parent);
@@ -161,7 +161,7 @@ class sCommonDataTest : public SkinManagerFixture {
   }
 
   template <class T = TBox>
-  T* Make(TWinControl* parent, int kind = 0, const std::string& section = "") {
+  T* Make(TWinControl* parent, TsControlKind kind = TsControlKind::None, const std::string& section = "") {
     T* box = TComponent::Create<T>(form, parent, kind);
     if (!section.empty()) box->SkinData.SetSkinSection(section);
     if constexpr (std::is_base_of_v<TWinControl, T>)
@@ -189,7 +189,7 @@ class sCommonDataTest : public SkinManagerFixture {
 // has; the owner learns through its own handling, with the manager in
 // effect, whether it has a skin to show. The same text again does nothing.
 TEST_F(sCommonDataTest, SectionChangeStoresUpperCaseResolvesTheIndexAndTellsTheOwner) {
-  TBox* box = Make(form, kKindPanel);
+  TBox* box = Make(form, TsControlKind::Panel);
   auto set = [&](const char* given, const char* stored, int index, Told told) {
     SCOPED_TRACE(given);
     box->SkinData.SkinIndex = 42;
@@ -207,10 +207,10 @@ TEST_F(sCommonDataTest, SectionChangeStoresUpperCaseResolvesTheIndexAndTellsTheO
   set("GLASS50", "GLASS50", 42, {});
   set("", "UNKNOWN", -1, {{SKC_REMOVESKIN, P(main)}});
   // Nobody is told when there is nobody to show it, or it is going away.
-  TBox* orphan = Make(nullptr, kKindPanel);
+  TBox* orphan = Make(nullptr, TsControlKind::Panel);
   orphan->SkinData.SetSkinSection("PANEL");
   EXPECT_EQ(orphan->SkinData.SkinIndex, 1);
-  TBox* dying = Make(form, kKindPanel);
+  TBox* dying = Make(form, TsControlKind::Panel);
   dying->Destroying();
   dying->SkinData.SetSkinSection("PANEL");
   EXPECT_TRUE(orphan->Announcements().empty());
@@ -223,7 +223,7 @@ TEST_F(sCommonDataTest, ManagerSetterStoresTheDefaultAsNoneAndRebindsTheOwner) {
   TsSkinManager* main = MainSkin();
   TsSkinManager* other = OtherSkin();
   TsSkinManager* empty = NewManager();
-  TBox* box = Make(form, kKindPanel, "PANEL");
+  TBox* box = Make(form, TsControlKind::Panel, "PANEL");
   const struct { TsSkinManager *set, *stored; int index; Told told; } steps[] = {
       {other, other, 2, {{SKC_REFRESH, P(other)}}},     {main, nullptr, 1, {{SKC_REFRESH, P(main)}}},
       {empty, empty, -1, {{SKC_REMOVESKIN, P(empty)}}}, {nullptr, nullptr, 1, {{SKC_REFRESH, P(main)}}},
@@ -244,7 +244,7 @@ TEST_F(sCommonDataTest, ManagerSetterStoresTheDefaultAsNoneAndRebindsTheOwner) {
 TEST_F(sCommonDataTest, ManagerSetterStopsEarlyForLoadingOwnersAndFormFrames) {
   MainSkin();
   TsSkinManager* other = OtherSkin();
-  TBox* loading = Make(form, kKindPanel, "PANEL");
+  TBox* loading = Make(form, TsControlKind::Panel, "PANEL");
   loading->SetLoadingState(true);
   loading->SkinData.SetSkinManager(other);
   loading->SetLoadingState(false);
@@ -252,12 +252,12 @@ TEST_F(sCommonDataTest, ManagerSetterStopsEarlyForLoadingOwnersAndFormFrames) {
   EXPECT_EQ(loading->SkinData.SkinIndex, 1) << "resolved while loading";
   EXPECT_TRUE(loading->Announcements().empty());
 
-  TBox* frame = Make(form, kKindFormFrame, "PANEL");
+  TBox* frame = Make(form, TsControlKind::FormFrame, "PANEL");
   frame->SkinData.SetSkinManager(other);
   EXPECT_EQ(frame->SkinData.SkinIndex, 2);
   EXPECT_TRUE(frame->Announcements().empty());
 
-  TBox* failing = Make(form, kKindPanel, "PANEL");
+  TBox* failing = Make(form, TsControlKind::Panel, "PANEL");
   failing->throwOn = SKC_REFRESH;
   EXPECT_NO_THROW(failing->SkinData.SetSkinManager(other));
   EXPECT_EQ(failing->SkinData.SkinManager(), other);
@@ -270,17 +270,17 @@ TEST_F(sCommonDataTest, ManagerSetterStopsEarlyForLoadingOwnersAndFormFrames) {
 // one with a section keeps it and looks it up again.
 TEST_F(sCommonDataTest, SkinDataLoadedChoosesTheSectionByKind) {
   MainSkin();
-  const struct { int kind; const char* section; int index; } cases[] = {
-      {kKindPanel, "PANEL", 1},   {kKindBitBtn, "BUTTON", -1}, {kKindGroupBox, "GROUPBOX", -1},
-      {kKindAdapted, "EDIT", 11}, {0, "TSTESTBOX", -1},        {kKindRadioButton, "RADIOBUTTON", -1},
-      {1000, "TSTESTBOX", -1}};
+  const struct { TsControlKind kind; const char* section; int index; } cases[] = {
+      {TsControlKind::Panel, "PANEL", 1},   {TsControlKind::BitBtn, "BUTTON", -1}, {TsControlKind::GroupBox, "GROUPBOX", -1},
+      {TsControlKind::Adapted, "EDIT", 11}, {TsControlKind::None, "TSTESTBOX", -1},        {TsControlKind::RadioButton, "RADIOBUTTON", -1},
+      {TsControlKind{1000}, "TSTESTBOX", -1}};
   for (const auto& c : cases) {
     TBox* box = Make(form, c.kind);
     box->SkinData.SkinDataLoaded();
-    EXPECT_EQ(box->SkinData.SkinSection(), c.section) << c.kind;
-    EXPECT_EQ(box->SkinData.SkinIndex, c.index) << c.kind;
+    EXPECT_EQ(box->SkinData.SkinSection(), c.section) << KindCode(c.kind);
+    EXPECT_EQ(box->SkinData.SkinIndex, c.index) << KindCode(c.kind);
   }
-  TBox* box = Make(form, kKindPanel, "GLASS50");
+  TBox* box = Make(form, TsControlKind::Panel, "GLASS50");
   box->SkinData.SkinIndex = -1;
   box->SkinData.BGChanged = false;
   box->SkinData.SkinDataLoaded();
@@ -293,7 +293,7 @@ TEST_F(sCommonDataTest, SkinDataLoadedChoosesTheSectionByKind) {
 // one told too early, or one that cannot be skinned, it would adapt wrongly.
 TEST_F(sCommonDataTest, SkinDataLoadedIntroducesOnlyReadyWindowedControlsToTheirForm) {
   MainSkin();
-  TBox* panel = Make(form, kKindPanel, "PANEL");
+  TBox* panel = Make(form, TsControlKind::Panel, "PANEL");
   const struct { const char* what; TWinControl* parent; const char* section; bool loading, introduced; } cases[] = {
       {"on the form", form, "PANEL", false, true},        {"inside a panel", panel, "PANEL", false, true},
       {"without a parent", nullptr, "PANEL", false, false}, {"without its section", form, "NOPE", false, false},
@@ -307,8 +307,8 @@ TEST_F(sCommonDataTest, SkinDataLoadedIntroducesOnlyReadyWindowedControlsToTheir
     return FormHeard(SKC_ADAPTCONTROL, P(static_cast<TControl*>(box)));
   };
   for (const auto& c : cases)
-    EXPECT_EQ(introduced(Make(c.parent, 0, c.section), c.loading), c.introduced ? 1 : 0) << c.what;
-  EXPECT_EQ(introduced(Make<TGraphicBox>(form, 0, "PANEL"), false), 0) << "not windowed";
+    EXPECT_EQ(introduced(Make(c.parent, TsControlKind::None, c.section), c.loading), c.introduced ? 1 : 0) << c.what;
+  EXPECT_EQ(introduced(Make<TGraphicBox>(form, TsControlKind::None, "PANEL"), false), 0) << "not windowed";
 }
 
 // An edit shows the section's colours unless it keeps its own; kind 97 marks
@@ -318,7 +318,7 @@ TEST_F(sCommonDataTest, SkinDataLoadedGivesEditLikeControlsTheSectionColours) {
   for (bool customColor : {false, true})
     for (bool customFont : {false, true}) {
       SCOPED_TRACE(testing::Message() << "custom colour " << customColor << ", custom font " << customFont);
-      auto* edit = Make<TEditBox>(form, 0, "EDIT");
+      auto* edit = Make<TEditBox>(form, TsControlKind::None, "EDIT");
       edit->SkinData.SetCustomColor(customColor);
       edit->SkinData.SetCustomFont(customFont);
       edit->SetColor(clLime);
@@ -327,12 +327,12 @@ TEST_F(sCommonDataTest, SkinDataLoadedGivesEditLikeControlsTheSectionColours) {
       EXPECT_EQ(edit->Color(), customColor ? clLime : kEditColor);
       EXPECT_EQ(edit->Font()->Color(), customFont ? clYellow : kEditText);
     }
-  const std::pair<int, TColor> others[] = {{kKindEditLike, kEditColor}, {kKindPanel, clLime}};
+  const std::pair<TsControlKind, TColor> others[] = {{TsControlKind::EditLike, kEditColor}, {TsControlKind::Panel, clLime}};
   for (auto [kind, color] : others) {
     TBox* box = Make(form, kind, "EDIT");
     box->SetColor(clLime);
     box->SkinData.SkinDataLoaded();
-    EXPECT_EQ(box->Color(), color) << kind;
+    EXPECT_EQ(box->Color(), color) << KindCode(kind);
   }
 }
 
@@ -343,7 +343,7 @@ TEST_F(sCommonDataTest, UpdateIndexesFindsTheSectionImagesThroughItsParents) {
   const struct { const char* section; int index, border, texture, hotTexture; } cases[] = {
       {"PANEL", 1, 1, 2, -1},      {"PANEL_LOW", 2, 1, 2, 3}, {"PANEL_DEEP", 12, 1, 2, 3},
       {"GLASS50", 7, -1, -1, -1}, {"NOPE", -1, 5, -1, -1}};
-  TBox* box = Make(form, kKindPanel);
+  TBox* box = Make(form, TsControlKind::Panel);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
     box->SkinData.SetSkinSection(c.section);
@@ -398,7 +398,7 @@ TEST_F(sCommonDataTest, SkinnedNeedsALiveOwnerALiveManagerAndAValidIndex) {
 // must not still be drawn focused.
 TEST_F(sCommonDataTest, HidingTheFocusedControlDropsItsFocusedLook) {
   MainSkin();
-  TBox* box = Make(form, kKindBitBtn, "PANEL");
+  TBox* box = Make(form, TsControlKind::BitBtn, "PANEL");
   box->SetFocus();
   ASSERT_TRUE(box->SkinData.Focused);
   box->SetVisible(false);
@@ -411,12 +411,12 @@ TEST_F(sCommonDataTest, HidingTheFocusedControlDropsItsFocusedLook) {
 // Painting waits for a skin, for an update in progress, and for a parent
 // that is still updating itself.
 TEST_F(sCommonDataTest, IsUpdatingWaitsForTheSkinAndForTheParent) {
-  TBox* box = Make(form, kKindPanel, "PANEL");
+  TBox* box = Make(form, TsControlKind::Panel, "PANEL");
   EXPECT_TRUE(box->SkinData.IsUpdating()) << "no manager";
   TsSkinManager* main = MainSkin();
-  TBox* parent = Make(form, kKindPanel, "PANEL");
-  TBox* child = Make(parent, kKindPanel, "PANEL");
-  TBox* orphan = Make(nullptr, kKindPanel, "PANEL");
+  TBox* parent = Make(form, TsControlKind::Panel, "PANEL");
+  TBox* child = Make(parent, TsControlKind::Panel, "PANEL");
+  TBox* orphan = Make(nullptr, TsControlKind::Panel, "PANEL");
   TsCommonData ownerless(nullptr, false);
   auto answers = [&](LPARAM lParam, LRESULT result) {
     parent->answer = [=](TMessage& m) {
@@ -449,9 +449,9 @@ TEST_F(sCommonDataTest, IsUpdatingWaitsForTheSkinAndForTheParent) {
 // answered; a record left from an earlier answer would be read as fresh.
 TEST_F(sCommonDataTest, GetParentCacheAnswersOnlyWhatTheParentGave) {
   MainSkin();
-  TBox* parent = Make(form, kKindPanel, "PANEL");
+  TBox* parent = Make(form, TsControlKind::Panel, "PANEL");
   parent->SkinData.InitCacheBmp();
-  TBox* child = Make(parent, kKindPanel, "PANEL");
+  TBox* child = Make(parent, TsControlKind::Panel, "PANEL");
   TBitmap stale;
   SharedCacheInfo = {&stale, 3, 4, true};
   const TCacheInfo given = child->SkinData.GetParentCache();
@@ -459,7 +459,7 @@ TEST_F(sCommonDataTest, GetParentCacheAnswersOnlyWhatTheParentGave) {
   EXPECT_TRUE(given.Ready);
   EXPECT_EQ(parent->Count(SKC_GETCACHE), 1);
   SharedCacheInfo = {&stale, 3, 4, true};
-  const TCacheInfo none = Make(nullptr, kKindPanel, "PANEL")->SkinData.GetParentCache();
+  const TCacheInfo none = Make(nullptr, TsControlKind::Panel, "PANEL")->SkinData.GetParentCache();
   EXPECT_EQ(none.Bmp, nullptr);
   EXPECT_FALSE(none.Ready);
   EXPECT_FALSE(SharedCacheInfo.Ready);
@@ -469,8 +469,8 @@ TEST_F(sCommonDataTest, GetParentCacheAnswersOnlyWhatTheParentGave) {
 // not the last one, and is no news for the user.
 TEST_F(sCommonDataTest, GetParentCacheOfAFailingParentIsEmpty) {
   MainSkin();
-  TBox* parent = Make(form, kKindPanel, "PANEL");
-  TBox* child = Make(parent, kKindPanel, "PANEL");
+  TBox* parent = Make(form, TsControlKind::Panel, "PANEL");
+  TBox* child = Make(parent, TsControlKind::Panel, "PANEL");
   parent->throwOn = SKC_GETCACHE;
   TBitmap stale;
   SharedCacheInfo = {&stale, 3, 4, true};
@@ -504,8 +504,8 @@ TEST_F(sCommonDataTest, BgIsPositionDependentFollowsWhatShowsThrough) {
   };
   for (const auto& c : cases) {
     TWinControl* parent = form;
-    for (const char* section : c.parents) parent = Make(parent, kKindPanel, section);
-    TBox* box = Make(parent, kKindBitBtn, c.own);
+    for (const char* section : c.parents) parent = Make(parent, TsControlKind::Panel, section);
+    TBox* box = Make(parent, TsControlKind::BitBtn, c.own);
     if (c.arrange) c.arrange(box);
     EXPECT_EQ(box->SkinData.BgIsPositionDependent(), c.dependent) << c.what;
   }
@@ -519,7 +519,7 @@ TEST_F(sCommonDataTest, BgIsPositionDependentFollowsWhatShowsThrough) {
 TEST_F(sCommonDataTest, AnnouncementsActOnlyForTheControlsOwnManager) {
   TsSkinManager* main = MainSkin();
   TsSkinManager* other = OtherSkin();
-  TBox* box = Make(form, kKindPanel, "PANEL");
+  TBox* box = Make(form, TsControlKind::Panel, "PANEL");
   for (TsSkinManager* bound : {static_cast<TsSkinManager*>(nullptr), other})
     for (TsSkinManager* named : {main, other, static_cast<TsSkinManager*>(nullptr)})
       for (uint16_t code : {SKC_NEWSKIN, SKC_REMOVESKIN, SKC_REFRESH}) {
@@ -545,7 +545,7 @@ TEST_F(sCommonDataTest, RemoveSkinAndRefreshSwitchTheLookOfEdits) {
   TsSkinManager* main = MainSkin();
   for (bool custom : {false, true}) {
     SCOPED_TRACE(custom ? "custom" : "skin colours");
-    auto* edit = Make<TEditBox>(form, 0, "PANEL_LOW");
+    auto* edit = Make<TEditBox>(form, TsControlKind::None, "PANEL_LOW");
     edit->SkinData.SetCustomColor(custom);
     edit->SkinData.SetCustomFont(custom);
     edit->SkinData.SetSkinSection("EDIT");
@@ -581,7 +581,7 @@ TEST_F(sCommonDataTest, RemoveSkinAndRefreshSwitchTheLookOfEdits) {
 TEST_F(sCommonDataTest, AManagerThatGoesAwayIsForgotten) {
   MainSkin();
   TsSkinManager* other = OtherSkin();
-  TBox* box = Make(form, kKindPanel, "PANEL");
+  TBox* box = Make(form, TsControlKind::Panel, "PANEL");
   box->SkinData.SetSkinManager(other);
   ASSERT_EQ(box->SkinData.SkinIndex, 2);
   other->SetActive(false);
@@ -598,7 +598,7 @@ TEST_F(sCommonDataTest, AManagerThatGoesAwayIsForgotten) {
 TEST_F(sCommonDataTest, AManagerFreedWhileSwitchedOffIsForgottenToo) {
   MainSkin();
   TsSkinManager* other = OtherSkin();
-  TBox* box = Make(form, kKindPanel, "PANEL");
+  TBox* box = Make(form, TsControlKind::Panel, "PANEL");
   box->SkinData.SetSkinManager(other);
   other->SetActive(false);
   TComponent::Free(other);
@@ -613,8 +613,8 @@ TEST_F(sCommonDataTest, GetColorMixesTheSectionColourWithTheParents) {
   auto* plain = TComponent::Create<TWinControl>(form);
   plain->SetParent(form);
   plain->SetColor(clBtnFace);
-  TBox* glassPanel = Make(form, kKindPanel, "GLASS50");
-  TBox* greyPanel = Make(form, kKindPanel, "PANEL");
+  TBox* glassPanel = Make(form, TsControlKind::Panel, "GLASS50");
+  TBox* greyPanel = Make(form, TsControlKind::Panel, "PANEL");
   const struct { const char* section; TWinControl* parent; TColor owner, answer; } cases[] = {
       {"GLASS0", form, clRed, ColorToRGB(clBtnFace)},
       {"GLASS1", form, clRed, RGB(199, 99, 0)},
@@ -628,7 +628,7 @@ TEST_F(sCommonDataTest, GetColorMixesTheSectionColourWithTheParents) {
       {"NOPE", form, RGB(7, 8, 9), RGB(7, 8, 9)},
   };
   for (const auto& c : cases) {
-    TBox* box = Make(c.parent, kKindBitBtn, c.section);
+    TBox* box = Make(c.parent, TsControlKind::BitBtn, c.section);
     box->SetColor(c.owner);
     SharedColor = kNoSharedColor;
     TMessage m = Command(SKC_GETCOLOR);
@@ -640,7 +640,7 @@ TEST_F(sCommonDataTest, GetColorMixesTheSectionColourWithTheParents) {
 // Questions are answered in the asker's own record and go no further.
 TEST_F(sCommonDataTest, QuestionsAreAnsweredInLParam) {
   MainSkin();
-  TBox* panel = Make(form, kKindPanel, "PANEL");
+  TBox* panel = Make(form, TsControlKind::Panel, "PANEL");
   using Arrange = std::function<void(TsCommonData&)>;
   const struct { const char* what; const char* section; uint16_t code; Arrange arrange; LPARAM answer; } cases[] = {
       {"skin aware", "PANEL", SKC_ISSKINAWARE, nullptr, 1},
@@ -655,7 +655,7 @@ TEST_F(sCommonDataTest, QuestionsAreAnsweredInLParam) {
       {"keeping its cache", "PANEL", SKC_GETPOSITIONDEPENDENT, [](TsCommonData& d) { d.KeepCache = true; }, 1},
   };
   for (const auto& c : cases) {
-    TBox* box = Make(panel, kKindBitBtn, c.section);
+    TBox* box = Make(panel, TsControlKind::BitBtn, c.section);
     panel->SkinData.BGChanged = false;  // a parent with a stale cache makes its children wait
     box->SkinData.BGChanged = box->SkinData.Updating = false;
     if (c.arrange) c.arrange(box->SkinData);
@@ -667,7 +667,7 @@ TEST_F(sCommonDataTest, QuestionsAreAnsweredInLParam) {
 
 // A switch is on for a low word of exactly 1.
 TEST_F(sCommonDataTest, SwitchCommandsReadOnlyOneAsOn) {
-  TBox* box = Make(form, kKindPanel);
+  TBox* box = Make(form, TsControlKind::Panel);
   for (uint16_t code : {SKC_SETUPDATING, SKC_SETKEEPCACHE})
     for (uint16_t low : {1, 0, 2, 0x101, 0xFFFF}) {
       bool& flag = code == SKC_SETUPDATING ? box->SkinData.Updating : box->SkinData.KeepCache;
@@ -684,13 +684,14 @@ TEST_F(sCommonDataTest, SwitchCommandsReadOnlyOneAsOn) {
 // hovered button does.
 TEST_F(sCommonDataTest, MouseOverLightsUpOnlyKindsThatShowIt) {
   MainSkin();
+  // Kind codes without a name here are tested by number.
   const std::pair<int, bool> cases[] = {
-      {kKindBitBtn, true}, {kKindButton, true}, {kKindRadioButton, true}, {0, true},   {50, true},
-      {75, true},          {109, true},         {111, true},              {140, true}, {162, true},
-      {kKindPanel, false}, {60, false},         {kKindGroupBox, false},   {110, false}, {141, false},
-      {150, false},        {161, false}};
+      {KindCode(TsControlKind::BitBtn), true}, {KindCode(TsControlKind::Button), true},
+      {KindCode(TsControlKind::RadioButton), true}, {0, true}, {50, true}, {75, true}, {109, true}, {111, true},
+      {140, true}, {162, true}, {KindCode(TsControlKind::Panel), false}, {60, false},
+      {KindCode(TsControlKind::GroupBox), false}, {110, false}, {141, false}, {150, false}, {161, false}};
   for (auto [kind, hot] : cases) {
-    TBox* box = Make(form, kind, "PANEL");
+    TBox* box = Make(form, TsControlKind{kind}, "PANEL");
     box->Perform(CM_MOUSEENTER);
     EXPECT_EQ(box->SkinData.MouseAbove, hot) << kind;
     EXPECT_EQ(box->SkinData.ControlIsActive(), hot) << kind;
@@ -703,8 +704,8 @@ TEST_F(sCommonDataTest, MouseOverLightsUpOnlyKindsThatShowIt) {
 // long as it is enabled; losing it, or a cancelled mode, ends the hot look.
 TEST_F(sCommonDataTest, FocusAndCancelledModesDecideTheHotLook) {
   MainSkin();
-  TBox* box = Make(form, kKindPanel, "PANEL");
-  TBox* next = Make(form, kKindBitBtn, "PANEL");
+  TBox* box = Make(form, TsControlKind::Panel, "PANEL");
+  TBox* next = Make(form, TsControlKind::BitBtn, "PANEL");
   box->SkinData.BGChanged = false;
   box->SetFocus();
   EXPECT_TRUE(box->SkinData.Focused);
@@ -741,12 +742,12 @@ TEST_F(sCommonDataTest, ResizingAGradientPanelTellsItsUnanchoredChildren) {
       {"GRADPANEL", true, true}, {"PANEL", true, false}, {"NOPE", false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
-    TBox* panel = Make(form, kKindPanel, c.section);
-    auto* graphic = Make<TGraphicBox>(panel, kKindBitBtn, "PANEL");
-    TBox* still = Make(panel, kKindBitBtn, "PANEL");
+    TBox* panel = Make(form, TsControlKind::Panel, c.section);
+    auto* graphic = Make<TGraphicBox>(panel, TsControlKind::BitBtn, "PANEL");
+    TBox* still = Make(panel, TsControlKind::BitBtn, "PANEL");
     std::vector<TBox*> anchored;
     for (TAnchors anchors : {TAnchors{akLeft, akTop, akRight}, TAnchors{akLeft, akTop, akBottom}, TAnchors{akRight}}) {
-      anchored.push_back(Make(panel, kKindBitBtn, "PANEL"));
+      anchored.push_back(Make(panel, TsControlKind::BitBtn, "PANEL"));
       anchored.back()->SetAnchors(anchors);
     }
     panel->SkinData.BGChanged = false;

@@ -8,7 +8,7 @@
 
 #include "SkinManagerFixture.h"
 #include "skin/sCommonData.h"
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sGraphUtils.h"
 
 namespace {
 
@@ -72,7 +72,9 @@ TEST(ContentPaintTest, GlyphLooksByStateAndKind) {
     const std::vector<TColor> before = Row(glyph, 0);
     TBitmap target;
     Paint(target, 3, std::vector<TColor>(6, kGround));
-    DrawGlyphEx(glyph, target, {0, 0, 3, 2}, c.blend, c.hot, c.disabledKind, c.grayed, c.enabled, c.glyphCount);
+    DrawGlyphEx(glyph, target, {0, 0, 3, 2},
+                {.Look = {.Enabled = c.enabled, .Hot = c.hot}, .Blend = c.blend, .Grayed = c.grayed,
+                 .DisabledKind = c.disabledKind, .GlyphCount = c.glyphCount});
     EXPECT_EQ(Row(target, 0), c.expected);
     EXPECT_EQ(Row(target, 1), std::vector<TColor>(3, kGround)) << "key pixels must stay transparent";
     EXPECT_EQ(Row(glyph, 0), before) << "the caller's glyph was changed";
@@ -84,7 +86,7 @@ TEST(ContentPaintTest, GlyphIsPlacedAtTheRectanglesCorner) {
   Paint(glyph, 2, {RGB(9, 9, 9), RGB(8, 8, 8), kKey, RGB(7, 7, 7)});  // 2 x 2, key at the bottom left
   TBitmap target;
   Paint(target, 4, std::vector<TColor>(12, kGround));  // 4 x 3
-  DrawGlyphEx(glyph, target, {2, 1, 4, 3}, 0, false, 0, false, true, 1);
+  DrawGlyphEx(glyph, target, {2, 1, 4, 3}, {});
   EXPECT_EQ(Row(target, 0), (std::vector<TColor>{kGround, kGround, kGround, kGround}));
   EXPECT_EQ(Row(target, 1), (std::vector<TColor>{kGround, kGround, RGB(9, 9, 9), RGB(8, 8, 8)}));
   EXPECT_EQ(Row(target, 2), (std::vector<TColor>{kGround, kGround, kGround, RGB(7, 7, 7)}));
@@ -159,7 +161,7 @@ class ContentTextTest : public SkinManagerFixture {
   void Write(bool enabled, bool hot, unsigned flags = DT_CENTER, TRect rect = {0, 0, 120, 40}) {
     target.Fill(kPaper);
     TCanvas canvas(&target);
-    WriteTextEx(canvas, "HW", enabled, hot, *data, flags, rect);
+    WriteTextEx(canvas, "HW", {.Enabled = enabled, .Hot = hot}, *data, flags, rect);
   }
 
   TsSkinManager* manager = nullptr;

@@ -86,16 +86,16 @@ class FadeTest : public SkinManagerFixture {
 TEST_F(FadeTest, FramesMixTheOldLookIntoTheNewByFallingWeights) {
   struct Case {
     const char* what;
-    bool half;
+    TFadeLength length;
     std::vector<int> weights;
   } cases[] = {
-      {"whole", false, {204, 153, 102, 51, 0}},
-      {"half (a press)", true, {127, 0}},
+      {"whole", TFadeLength::Full, {204, 153, 102, 51, 0}},
+      {"half (a press)", TFadeLength::Half, {127, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Skin(true, 5);
-    ChangePaint(fader->timer, fader->data, c.half, 1, true);
+    ChangePaint(fader->timer, fader->data, {.Length = c.length, .Animate = true});
     ASSERT_NE(fader->timer, nullptr);
     RunFor(200);
     std::vector<TColor> expected;
@@ -125,7 +125,7 @@ TEST_F(FadeTest, ChangesThatDoNotFadeRepaintAtOnce) {
     Skin(c.fading, 5);
     FadingSuppressed = c.suppressed;
     fader->data.BGChanged = c.stale;
-    ChangePaint(fader->timer, fader->data, false, 1, c.animate);
+    ChangePaint(fader->timer, fader->data, {.Animate = c.animate});
     FadingSuppressed = false;
     EXPECT_EQ(fader->timer, nullptr);
     EXPECT_TRUE(fader->data.BGChanged);
@@ -136,9 +136,9 @@ TEST_F(FadeTest, ChangesThatDoNotFadeRepaintAtOnce) {
   }
   // A fade under way is stopped by a change that does not fade.
   Skin(true, 5);
-  ChangePaint(fader->timer, fader->data, false, 1, true);
+  ChangePaint(fader->timer, fader->data, {.Direction = TFadeDirection::In, .Animate = true});
   ASSERT_NE(fader->timer, nullptr);
-  ChangePaint(fader->timer, fader->data, false, 2, false);
+  ChangePaint(fader->timer, fader->data, {.Direction = TFadeDirection::Out, .Animate = false});
   EXPECT_EQ(fader->timer, nullptr);
 }
 
@@ -147,15 +147,15 @@ TEST_F(FadeTest, ChangesThatDoNotFadeRepaintAtOnce) {
 TEST_F(FadeTest, ReversedFadeRunsTheFramesAlreadyShown) {
   Skin(true, 5);
   TsFadeTimer* timer = nullptr;
-  StartFade(timer, fader->data, false, 1);
+  StartFade(timer, fader->data, TFadeLength::Full, TFadeDirection::In);
   ASSERT_NE(timer, nullptr);
   timer->FadeLevel = 3;
-  StartFade(timer, fader->data, false, 2);
+  StartFade(timer, fader->data, TFadeLength::Full, TFadeDirection::Out);
   EXPECT_EQ(timer->Iterations, 3);
-  EXPECT_EQ(timer->Direction, 2);
+  EXPECT_EQ(timer->Direction, TFadeDirection::Out);
   EXPECT_EQ(timer->FadeLevel, 1) << "a level at the end of the new run starts it again";
   timer->FadeLevel = 2;
-  StartFade(timer, fader->data, false, 1);
+  StartFade(timer, fader->data, TFadeLength::Full, TFadeDirection::In);
   EXPECT_EQ(timer->Iterations, 5 - 2) << "fading out at frame 2, turned in again";
   EXPECT_EQ(timer->FadeLevel, 2);
   StopFade(timer, fader->data);
@@ -166,7 +166,7 @@ TEST_F(FadeTest, ReversedFadeRunsTheFramesAlreadyShown) {
 // a fault.
 TEST_F(FadeTest, FadeEndsQuietlyWhenItsControlCannotShowIt) {
   Skin(true, 5);
-  ChangePaint(fader->timer, fader->data, false, 1, true);
+  ChangePaint(fader->timer, fader->data, {.Direction = TFadeDirection::In, .Animate = true});
   RunFor(15);
   fader->SetEnabled(false);
   RunFor(100);

@@ -7,7 +7,7 @@
 
 #include "SkinManagerFixture.h"
 #include "skin/sCommonData.h"
-#include "skin/sGradient.h"
+#include "skin/pixels/sGradient.h"
 #include "skin/sMessages.h"
 
 #include <cmath>
@@ -82,10 +82,11 @@ class ItemPaintTest : public SkinManagerFixture {
   TCacheInfo Ready() { return {&parentCache, 0, 0, true}; }
 
   // Paints the child's section into an 8 x 4 target that held kOld.
-  void Paint(const TCacheInfo& cache, int state = 0) {
+  void Paint(const TCacheInfo& cache) {
     target.SetSize(8, 4);
     target.Fill(kOld);
-    PaintItem(*data, cache, true, false, target, {child->Left(), child->Top()}, {0, 0, 8, 4}, state);
+    PaintItem(*data, cache, target, {.Rect = {0, 0, 8, 4}, .Offset = {child->Left(), child->Top()}},
+              {.Centre = TBorderCentre::Fill});
   }
 
   TForm* form = nullptr;
@@ -188,7 +189,7 @@ TEST_F(ItemPaintTest, CornerImagesSitInTheirCorners) {
   });
   target.SetSize(12, 8);
   target.Fill(kOld);
-  PaintItem(*data, TCacheInfo{}, true, false, target, {0, 0}, {3, 1, 11, 7}, 0);
+  PaintItem(*data, TCacheInfo{}, target, {.Rect = {3, 1, 11, 7}}, {.Centre = TBorderCentre::Fill});
   auto dark = [&](int x, int y) { return target.Pixel(x, y) == RGB(0, 0, 0); };
   EXPECT_TRUE(dark(3, 1) && dark(4, 2)) << "top left at (Left, Top)";
   EXPECT_TRUE(dark(9, 1) && dark(10, 2)) << "top right ends at Right";
@@ -204,12 +205,12 @@ TEST_F(ItemPaintTest, NothingIsPaintedForAnInvalidItem) {
   target.SetSize(8, 4);
   for (const TRect& r : {TRect{0, 0, 9, 4}, TRect{-1, 0, 8, 4}, TRect{0, 0, 8, 5}}) {
     target.Fill(kOld);
-    PaintItem(*data, TCacheInfo{}, true, false, target, {0, 0}, r, 0);
+    PaintItem(*data, TCacheInfo{}, target, {.Rect = r}, {.Centre = TBorderCentre::Fill});
     EXPECT_EQ(target.Pixel(0, 0), kOld);
   }
   data->SetSkinSection("NOSUCHSECTION");
   target.Fill(kOld);
-  PaintItem(*data, TCacheInfo{}, true, false, target, {0, 0}, {0, 0, 8, 4}, 0);
+  PaintItem(*data, TCacheInfo{}, target, {.Rect = {0, 0, 8, 4}}, {.Centre = TBorderCentre::Fill});
   EXPECT_EQ(target.Pixel(0, 0), kOld);
   EXPECT_EQ(SharedColor, kNoSharedColor);
 }
@@ -249,13 +250,13 @@ TEST_F(ItemPaintTest, RefreshedCornersShowTheParentAsItIsNow) {
     parent->cache = c.parentHasCache ? &parentCache : nullptr;
     data->InitCacheBmp();
     data->CacheBmp->Fill(kOld);
-    RefreshCorners(*data, 0, kCornerTopLeft);
+    RefreshCorners(*data, TPaintState::Normal, kCornerTopLeft);
     EXPECT_EQ(data->CacheBmp->Pixel(0, 0), c.expectedKeyPixel);
     EXPECT_EQ(data->CacheBmp->Pixel(1, 0), kArt);
     EXPECT_EQ(data->CacheBmp->Pixel(0, 1), kSilver);
     EXPECT_EQ(data->CacheBmp->Pixel(2, 0), kOld) << "beyond the corner";
     EXPECT_EQ(data->CacheBmp->Pixel(0, 3), kOld) << "a corner not asked for";
-    RefreshCorners(*data, 0, kAllCorners);
+    RefreshCorners(*data, TPaintState::Normal, kAllCorners);
     EXPECT_EQ(data->CacheBmp->Pixel(0, 3), kSilver);
     EXPECT_EQ(data->CacheBmp->Pixel(7, 3), kSilver);
     EXPECT_EQ(data->CacheBmp->Pixel(4, 1), kOld) << "the middle stays";
@@ -282,7 +283,7 @@ TEST_F(ItemPaintTest, CacheIsCopiedAroundChildrenThatPaintThemselves) {
   TBitmap screen(8, 4);
   screen.Fill(kOld);
   TCanvas canvas(&screen);
-  CopyCacheToDC(*data, {0, 0}, 0, 0, false, canvas.Handle(), {0, 0, 8, 4});
+  CopyCacheToDC(*data, {0, 0}, {0, 0}, TCacheCorners::AsCached, canvas.Handle(), {0, 0, 8, 4});
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 8; ++x) {
       const bool underOpaque = x >= 1 && x < 3 && y >= 1 && y < 3;

@@ -448,7 +448,7 @@ TEST_F(sMessagesTest, FreezeAndThawReachTheShownTopLevelFormsInOrder) {
   EXPECT_EQ(log, (Log{"F2:redraw 0", "F1:redraw 0", "F0:redraw 0"}));
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(forms[static_cast<size_t>(i)]->Wnd.RedrawEnabled);
   log.clear();
-  ResumeFormsRedraw(*manager);
+  ResumeFormsRedraw(*manager, std::nullopt);
   Log thawed;
   for (const std::string& line : log)
     if (line.find("redraw") != std::string::npos) thawed.push_back(line);

@@ -248,3 +248,48 @@ TEST(StoredSkinTest, BrokenStoredSkinFailsNamingTheLine) {
     EXPECT_EQ(lineOf(e.Message()), bogusLine) << e.Message();
   }
 }
+
+// A stored section becomes a run-time section record.
+TEST(StoredSkinRecordTest, SectionRecordsParseGradientsUnlessStoredAsNone) {
+  TsSkinGeneral stored;
+  stored.SectionName = "Button";
+  stored.ParentClass = "PANEL";
+  stored.Color = clWhite;
+  stored.FontColor = "5454116 -1 -1 -1 -1";
+  stored.HotFontColor = "bad";
+  stored.ShadowDontUse = true;
+  stored.GradientData = "16777215;11237449;99;0;0;11237449;11237449;0;0;0";
+  stored.HotGradientData = " ";
+  stored.FadingIterations = 20;
+  TsGeneralData record;
+  FillGeneralData(record, stored);
+  EXPECT_EQ(record.SectionName, "Button");  // not upper-cased
+  EXPECT_EQ(record.ParentClass, "PANEL");
+  EXPECT_EQ(record.FontColor[TCMAIN], 5454116);
+  EXPECT_EQ(record.HotFontColor, (TsFontColors{0, -1, -1, -1, -1}));
+  EXPECT_FALSE(record.ShadowDontUse);  // never loaded
+  ASSERT_EQ(record.GradientArray.size(), 2u);
+  EXPECT_EQ(record.GradientArray[0].Color2, 11237449);
+  EXPECT_EQ(record.GradientArray[0].Percent, 99);
+  EXPECT_TRUE(record.HotGradientArray.empty());
+  EXPECT_EQ(record.HotGradientData, " ");
+  EXPECT_EQ(record.FadingIterations, 20);
+}
+
+// A malformed gradient fails the record where it stands: the fields before
+// the gradient are filled, those after it are not.
+TEST(StoredSkinRecordTest, MalformedGradientStopsTheRecordWhereItStands) {
+  TsSkinGeneral stored;
+  stored.SectionName = "PANEL";
+  stored.Transparency = 40;
+  stored.GradientData = "1;2;x;0;0";
+  stored.ImagePercent = 30;
+  stored.HotColor = 123;
+  TsGeneralData record;
+  EXPECT_THROW(FillGeneralData(record, stored), EConvertError);
+  EXPECT_EQ(record.SectionName, "PANEL");
+  EXPECT_EQ(record.Transparency, 40);
+  EXPECT_EQ(record.GradientData, "1;2;x;0;0");
+  EXPECT_EQ(record.ImagePercent, 0);
+  EXPECT_EQ(record.HotColor, 0);
+}

@@ -3,7 +3,7 @@
 #include "Json.h"
 #include "ScriptRunner.h"
 #include "framework/base/SysUtils.h"
-#include "skin/sMaskData.h"
+#include "skin/pixels/sMaskData.h"
 #include "skin/sSkinManager.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/sMaskDraw.h"
+#include "skin/pixels/sMaskDraw.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "SkinManagerFixture.h"
+
+// Found by argument lookup, so it lives beside the enumeration's namespace.
+static std::ostream& operator<<(std::ostream& out, TMaskMode mode) {
+  return out << (mode == TMaskMode::AsIs ? "as is" : "lighter");
+}
 
 namespace {
-
-using namespace test_skins;
 
 // Pictures are written as rows of characters, one per pixel.
 using TGrid = std::vector<std::string>;
@@ -57,10 +59,8 @@ TGrid ReadGrid(const TBitmap& bmp) {
 
 TGrid Blank(int width, int height) { return TGrid(height, std::string(width, '.')); }
 
-TsMaskData Entry(TsSkinManager* manager, TRect r, int imageCount, int maskType, int wl = 0, int wt = 0, int wr = 0,
-                 int wb = 0) {
+TsMaskData Entry(TRect r, int imageCount, int maskType, int wl = 0, int wt = 0, int wr = 0, int wb = 0) {
   TsMaskData e;
-  e.Manager = manager;
   e.R = r;
   e.ImageCount = static_cast<int16_t>(imageCount);
   e.MaskType = static_cast<int16_t>(maskType);
@@ -71,25 +71,26 @@ TsMaskData Entry(TsSkinManager* manager, TRect r, int imageCount, int maskType, 
   return e;
 }
 
-// An entry with a bitmap of its own and no manager.
+// An entry with a bitmap of its own.
 TsMaskData OwnEntry(const TGrid& rows, int imageCount, int maskType) {
-  TsMaskData e = Entry(nullptr, {0, 0, static_cast<int>(rows[0].size()), static_cast<int>(rows.size())},
+  TsMaskData e = Entry({0, 0, static_cast<int>(rows[0].size()), static_cast<int>(rows.size())},
                        imageCount, maskType);
   e.Bmp = Grid(rows);
   return e;
 }
 
-class MaskDrawTest : public SkinManagerFixture {
+class MaskDrawTest : public ::testing::Test {
  protected:
-  // A manager whose active skin has `rows` as its master bitmap.
-  TsSkinManager* Skin(const TGrid& rows) {
-    TsSkinManager* m = NewManager();
-    PaintGrid(AddSkin(*m->InternalSkins(), "Art")->MasterBitmap, rows);
-    m->SetSkinName("Art");
-    EXPECT_NE(m->MasterBitmap(), nullptr) << "the skin did not load";
-    return m;
+  // A master bitmap holding `rows`, kept while the test runs.
+  TBitmap* Skin(const TGrid& rows) {
+    masters_.push_back(Grid(rows));
+    return masters_.back().get();
   }
+
+ private:
+  std::vector<std::unique_ptr<TBitmap>> masters_;
 };
+
 
 // A cache bitmap whose pixel (x, y) is RGB(10x, 10y, 50), ready at (cx, cy).
 struct TTestCache {
@@ -115,29 +116,28 @@ void Noise(TBitmap& bmp, std::mt19937& random, int keyEvery) {
 // each channel through its own mask channel.
 TEST(MaskDrawMixTest, EachChannelMixesThroughItsOwnMask) {
   const struct {
-    int mode;
+    TMaskMode mode;
     TColor s, m, d, expected;
   } cases[] = {
-      {1, RGB(10, 20, 30), RGB(0, 0, 0), RGB(200, 200, 200), RGB(10, 20, 30)},  // opaque: the picture
-      {1, RGB(0, 0, 0), RGB(255, 255, 255), clWhite, RGB(254, 254, 254)},       // transparent: 255*255 >> 8
-      {1, RGB(100, 100, 100), RGB(128, 128, 128), RGB(200, 200, 200), RGB(150, 150, 150)},
-      {1, RGB(0, 100, 200), RGB(0, 128, 255), clWhite, RGB(0, 177, 254)},
-      {1, RGB(0, 0, 0), RGB(200, 200, 200), RGB(200, 200, 200), RGB(156, 156, 156)},
-      // Every other mode lifts the mask by 100: 200 becomes 255, 155 too, 154 is 254.
-      {2, RGB(0, 0, 0), RGB(200, 200, 200), RGB(200, 200, 200), RGB(199, 199, 199)},
-      {2, RGB(0, 0, 0), RGB(155, 154, 0), RGB(200, 200, 255), RGB(199, 198, 99)},
-      {0, RGB(0, 0, 0), RGB(0, 0, 0), clWhite, RGB(99, 99, 99)},
-      {2, clWhite, RGB(0, 0, 0), clBlack, RGB(155, 155, 155)},
-      {7, RGB(0, 0, 0), RGB(200, 200, 200), RGB(200, 200, 200), RGB(199, 199, 199)},
+      {TMaskMode::AsIs, RGB(10, 20, 30), RGB(0, 0, 0), RGB(200, 200, 200), RGB(10, 20, 30)},  // opaque: the picture
+      {TMaskMode::AsIs, RGB(0, 0, 0), RGB(255, 255, 255), clWhite, RGB(254, 254, 254)},       // transparent: 255*255 >> 8
+      {TMaskMode::AsIs, RGB(100, 100, 100), RGB(128, 128, 128), RGB(200, 200, 200), RGB(150, 150, 150)},
+      {TMaskMode::AsIs, RGB(0, 100, 200), RGB(0, 128, 255), clWhite, RGB(0, 177, 254)},
+      {TMaskMode::AsIs, RGB(0, 0, 0), RGB(200, 200, 200), RGB(200, 200, 200), RGB(156, 156, 156)},
+      // The lighter reading lifts the mask by 100: 200 becomes 255, 155 too, 154 is 254.
+      {TMaskMode::Lighter, RGB(0, 0, 0), RGB(200, 200, 200), RGB(200, 200, 200), RGB(199, 199, 199)},
+      {TMaskMode::Lighter, RGB(0, 0, 0), RGB(155, 154, 0), RGB(200, 200, 255), RGB(199, 198, 99)},
+      {TMaskMode::Lighter, RGB(0, 0, 0), RGB(0, 0, 0), clWhite, RGB(99, 99, 99)},
+      {TMaskMode::Lighter, clWhite, RGB(0, 0, 0), clBlack, RGB(155, 155, 155)},
       // A key-coloured picture pixel leaves the target alone, even over mask 0.
-      {1, kKeyColor, RGB(0, 0, 0), RGB(1, 2, 3), RGB(1, 2, 3)},
-      {2, kKeyColor, RGB(0, 0, 0), RGB(1, 2, 3), RGB(1, 2, 3)},
+      {TMaskMode::AsIs, kKeyColor, RGB(0, 0, 0), RGB(1, 2, 3), RGB(1, 2, 3)},
+      {TMaskMode::Lighter, kKeyColor, RGB(0, 0, 0), RGB(1, 2, 3), RGB(1, 2, 3)},
   };
   for (const auto& c : cases) {
     auto src = CreateBmp24(1, 2);
     src->SetPixel(0, 0, c.s);
     src->SetPixel(0, 1, c.m);
-    const TsMaskData entry = Entry(nullptr, {0, 0, 1, 2}, 1, 1);
+    const TsMaskData entry = Entry({0, 0, 1, 2}, 1, 1);
     auto target = CreateBmp24(2, 2);
     target->Fill(c.d);
     DrawMasked({0, 0, 1, 1}, {0, 0, 1, 1}, *target, entry, c.mode, kKeyColor, *src);
@@ -150,7 +150,7 @@ TEST(MaskDrawMixTest, EachChannelMixesThroughItsOwnMask) {
 // leading pixels off either bitmap are cut from both sides, and rows whose
 // mask would lie below the source are left out.
 TEST(MaskDrawMixTest, CopiesTheSmallerRectangleCutToBothBitmaps) {
-  const TsMaskData entry = Entry(nullptr, {0, 0, 3, 2}, 1, 1);  // picture "rgb" over an opaque mask
+  const TsMaskData entry = Entry({0, 0, 3, 2}, 1, 1);  // picture "rgb" over an opaque mask
   const auto src = Grid({"rgb", "000"});
   const struct {
     TRect dst, src;
@@ -169,7 +169,7 @@ TEST(MaskDrawMixTest, CopiesTheSmallerRectangleCutToBothBitmaps) {
   };
   for (const auto& c : cases) {
     auto target = Grid(Blank(5, 2));
-    DrawMasked(c.dst, c.src, *target, entry, 1, kKeyColor, *src);
+    DrawMasked(c.dst, c.src, *target, entry, TMaskMode::AsIs, kKeyColor, *src);
     EXPECT_EQ(ReadGrid(*target), c.expected) << "dst " << c.dst.Left << "," << c.dst.Top << " src " << c.src.Left;
   }
 }
@@ -179,7 +179,7 @@ TEST(MaskDrawMixTest, CopiesTheSmallerRectangleCutToBothBitmaps) {
 // pixels, in both readings of the mask.
 TEST(MaskDrawMixTest, RowsMatchThePlainFormulaOnRandomPixels) {
   std::mt19937 random(20240611);
-  for (const int mode : {1, 2}) {
+  for (const TMaskMode mode : {TMaskMode::AsIs, TMaskMode::Lighter}) {
     auto src = CreateBmp24(61, 16);  // 8 picture rows over 8 mask rows
     Noise(*src, random, 0);
     for (int x = 0; x < 61; x += 7) src->SetPixel(x, 5, kKeyColor);  // a few rows with keys
@@ -188,7 +188,7 @@ TEST(MaskDrawMixTest, RowsMatchThePlainFormulaOnRandomPixels) {
     Noise(*target, random, 0);
     auto before = CreateBmp24(64, 10);
     before->Assign(*target);
-    DrawMasked({2, 1, 63, 9}, {0, 0, 61, 8}, *target, Entry(nullptr, {0, 0, 61, 16}, 1, 1), mode, kKeyColor, *src);
+    DrawMasked({2, 1, 63, 9}, {0, 0, 61, 8}, *target, Entry({0, 0, 61, 16}, 1, 1), mode, kKeyColor, *src);
     for (int y = 0; y < 10; ++y)
       for (int x = 0; x < 64; ++x) {
         const TColor d = before->Pixel(x, y);
@@ -199,7 +199,7 @@ TEST(MaskDrawMixTest, RowsMatchThePlainFormulaOnRandomPixels) {
           for (int c = 0; c < 3; ++c) {
             const int shift = 8 * c;
             const int dc = (d >> shift) & 0xFF, sc = (s >> shift) & 0xFF, mc = (m >> shift) & 0xFF;
-            const int w = mode == 1 ? mc : std::min(mc + 100, 255);
+            const int w = mode == TMaskMode::AsIs ? mc : std::min(mc + 100, 255);
             out[c] = static_cast<uint8_t>(std::clamp(((dc - sc) * w + 256 * sc) >> 8, 0, 255));
           }
           expected = RGB(out[0], out[1], out[2]);
@@ -211,24 +211,25 @@ TEST(MaskDrawMixTest, RowsMatchThePlainFormulaOnRandomPixels) {
 
 // Frame min(state, ImageCount - 1) of three frames r, g, b shows at (1, 1).
 TEST_F(MaskDrawTest, GlyphShowsTheFrameOfItsState) {
-  TsSkinManager* m = Skin({"rrggbb", "rrggbb"});
-  const TsMaskData entry = Entry(m, {0, 0, 6, 2}, 3, 0);
+  TBitmap* m = Skin({"rrggbb", "rrggbb"});
+  const TsMaskData entry = Entry({0, 0, 6, 2}, 3, 0);
   const struct {
-    int state;
+    TPaintState state;
     char frame;
-  } cases[] = {{0, 'r'}, {1, 'g'}, {2, 'b'}, {5, 'b'}, {INT_MAX, 'b'}, {-1, 'r'}, {INT_MIN, 'r'}};
+  } cases[] = {{TPaintState::Normal, 'r'}, {TPaintState::Hot, 'g'}, {TPaintState::Pressed, 'b'},
+               {TPaintState{5}, 'b'}, {TPaintState{255}, 'b'}};
   for (const auto& c : cases) {
     auto target = Grid(Blank(4, 4));
-    DrawSkinGlyph(*target, {1, 1}, c.state, entry, 1);
+    DrawSkinGlyph(*target, {1, 1}, c.state, entry, m, TMaskMode::AsIs);
     const std::string row = std::string(".") + c.frame + c.frame + ".";
-    EXPECT_EQ(ReadGrid(*target), (TGrid{"....", row, row, "...."})) << "state " << c.state;
+    EXPECT_EQ(ReadGrid(*target), (TGrid{"....", row, row, "...."})) << "state " << StateNumber(c.state);
   }
 }
 
 // A point left of or above the target cuts the frame's leading columns or rows.
 TEST_F(MaskDrawTest, GlyphAtNegativePointsLosesItsLeadingRowsAndColumns) {
-  TsSkinManager* m = Skin({"rgb", "yck", "ntp"});
-  const TsMaskData entry = Entry(m, {0, 0, 3, 3}, 1, 0);
+  TBitmap* m = Skin({"rgb", "yck", "ntp"});
+  const TsMaskData entry = Entry({0, 0, 3, 3}, 1, 0);
   const struct {
     TPoint at;
     TGrid expected;
@@ -241,58 +242,54 @@ TEST_F(MaskDrawTest, GlyphAtNegativePointsLosesItsLeadingRowsAndColumns) {
   };
   for (const auto& c : cases) {
     auto target = Grid(Blank(3, 3));
-    DrawSkinGlyph(*target, c.at, 0, entry, 1);
+    DrawSkinGlyph(*target, c.at, TPaintState::Normal, entry, m, TMaskMode::AsIs);
     EXPECT_EQ(ReadGrid(*target), c.expected) << c.at.X << "," << c.at.Y;
   }
 }
 
-// Without a mask, modes other than 1 mix half and half, halves to even;
-// mode 1 copies; key pixels stay out of both.
+// Without a mask, the lighter mode mixes half and half, halves to even;
+// the mode as is copies; key pixels stay out of both.
 TEST_F(MaskDrawTest, GlyphWithoutMaskHalfBlendsRoundingHalvesToEven) {
   const struct {
-    int mode;
+    TMaskMode mode;
     TColor s, d, expected;
   } cases[] = {
-      {2, RGB(1, 2, 3), RGB(2, 3, 4), RGB(2, 2, 4)},  // 1.5, 2.5, 3.5
-      {2, RGB(255, 0, 10), RGB(0, 255, 10), RGB(128, 128, 10)},
-      {0, RGB(8, 9, 100), RGB(9, 8, 50), RGB(8, 8, 75)},
-      {1, RGB(1, 2, 3), RGB(2, 3, 4), RGB(1, 2, 3)},
-      {2, kKeyColor, RGB(2, 3, 4), RGB(2, 3, 4)},
-      {1, kKeyColor, RGB(2, 3, 4), RGB(2, 3, 4)},
+      {TMaskMode::Lighter, RGB(1, 2, 3), RGB(2, 3, 4), RGB(2, 2, 4)},  // 1.5, 2.5, 3.5
+      {TMaskMode::Lighter, RGB(255, 0, 10), RGB(0, 255, 10), RGB(128, 128, 10)},
+      {TMaskMode::Lighter, RGB(8, 9, 100), RGB(9, 8, 50), RGB(8, 8, 75)},
+      {TMaskMode::AsIs, RGB(1, 2, 3), RGB(2, 3, 4), RGB(1, 2, 3)},
+      {TMaskMode::Lighter, kKeyColor, RGB(2, 3, 4), RGB(2, 3, 4)},
+      {TMaskMode::AsIs, kKeyColor, RGB(2, 3, 4), RGB(2, 3, 4)},
   };
   for (const auto& c : cases) {
-    TsSkinManager* m = NewManager();
-    TBitmap& art = AddSkin(*m->InternalSkins(), "Art")->MasterBitmap;
-    art.SetSize(2, 2);
-    art.Fill(c.s);
-    m->SetSkinName("Art");
+    auto art = CreateBmp24(2, 2);
+    art->Fill(c.s);
     auto target = CreateBmp24(2, 2);
     target->Fill(c.d);
-    DrawSkinGlyph(*target, {0, 0}, 0, Entry(m, {0, 0, 1, 1}, 1, 0), c.mode);
+    DrawSkinGlyph(*target, {0, 0}, TPaintState::Normal, Entry({0, 0, 1, 1}, 1, 0), art.get(), c.mode);
     EXPECT_EQ(target->Pixel(0, 0), c.expected) << "mode " << c.mode << " S " << std::hex << c.s;
     EXPECT_EQ(target->Pixel(1, 0), c.d);
-    TComponent::Free(m);
   }
 }
 
 // With a mask, the state's frame mixes through the mask under it, in the
 // transparency mode: frame 1 is black over masks 200 and 0 on white.
 TEST_F(MaskDrawTest, GlyphWithMaskMixesInItsTransparencyMode) {
-  TsSkinManager* m = Skin({"rrkk", "00X0"});
+  TBitmap* m = Skin({"rrkk", "00X0"});
   const struct {
     bool own;
-    int mode;
+    TMaskMode mode;
     TColor left, right;
   } cases[] = {
-      {false, 1, RGB(199, 199, 199), RGB(0, 0, 0)},
-      {false, 2, RGB(254, 254, 254), RGB(99, 99, 99)},
-      {true, 1, RGB(199, 199, 199), RGB(0, 0, 0)},
-      {true, 2, RGB(254, 254, 254), RGB(99, 99, 99)},
+      {false, TMaskMode::AsIs, RGB(199, 199, 199), RGB(0, 0, 0)},
+      {false, TMaskMode::Lighter, RGB(254, 254, 254), RGB(99, 99, 99)},
+      {true, TMaskMode::AsIs, RGB(199, 199, 199), RGB(0, 0, 0)},
+      {true, TMaskMode::Lighter, RGB(254, 254, 254), RGB(99, 99, 99)},
   };
   for (const auto& c : cases) {
-    const TsMaskData entry = c.own ? OwnEntry({"rrkk", "00X0"}, 2, 1) : Entry(m, {0, 0, 4, 2}, 2, 1);
+    const TsMaskData entry = c.own ? OwnEntry({"rrkk", "00X0"}, 2, 1) : Entry({0, 0, 4, 2}, 2, 1);
     auto target = Grid(Blank(3, 2));
-    DrawSkinGlyph(*target, {1, 0}, 1, entry, c.mode);
+    DrawSkinGlyph(*target, {1, 0}, TPaintState::Hot, entry, m, c.mode);
     EXPECT_EQ(target->Pixel(1, 0), c.left) << "own " << c.own << " mode " << c.mode;
     EXPECT_EQ(target->Pixel(2, 0), c.right) << "own " << c.own << " mode " << c.mode;
     EXPECT_EQ(target->Pixel(0, 0), clWhite);
@@ -304,10 +301,8 @@ TEST_F(MaskDrawTest, GlyphWithMaskMixesInItsTransparencyMode) {
 // tile by tile: a texture (mask as it is) and a border middle (lighter).
 TEST_F(MaskDrawTest, RepeatedMaskedTilesMatchDrawingTileByTile) {
   std::mt19937 random(7);
-  TsSkinManager* m = NewManager();
   for (const bool border : {false, true}) {
     TsMaskData entry = OwnEntry({"rgbyc", "rgbyc", "rgbyc", "00000", "00000", "00000"}, 1, 1);
-    entry.Manager = m;
     Noise(*entry.Bmp, random, 6);
     auto target = CreateBmp24(37, 23);
     Noise(*target, random, 0);
@@ -317,12 +312,12 @@ TEST_F(MaskDrawTest, RepeatedMaskedTilesMatchDrawingTileByTile) {
     for (int y = area.Top; y < area.Bottom; y += 3)
       for (int x = area.Left; x < area.Right; x += 5)
         DrawMasked({x, y, std::min(x + 5, area.Right), std::min(y + 3, area.Bottom)}, {0, 0, 5, 3}, *expected, entry,
-                   border ? 0 : 1, kKeyColor, *entry.Bmp);
+                   border ? TMaskMode::Lighter : TMaskMode::AsIs, kKeyColor, *entry.Bmp);
     if (border) {
-      PaintBorder(*target, area, TBorderCentre::Fill, TKeyPixels::Keep, 0, entry, {});
+      PaintBorder(*target, area, TBorderCentre::Fill, TKeyPixels::Keep, TPaintState::Normal, entry, nullptr, {});
     } else {
       TRect rect = area;
-      FillWithTexture(*target, rect, nullptr, 0, &entry);
+      FillWithTexture(*target, rect, nullptr, TTextureMode::Tile, &entry, nullptr);
     }
     for (int y = 0; y < 23; ++y)
       for (int x = 0; x < 37; ++x)
@@ -334,8 +329,8 @@ TEST_F(MaskDrawTest, RepeatedMaskedTilesMatchDrawingTileByTile) {
 // with 8 + 8 draw 5 red and 5 blue; at 9 the right-hand pieces, drawn
 // later, cover the shared column.
 TEST_F(MaskDrawTest, BorderFitsRectanglesNarrowerThanItsBorders) {
-  TsSkinManager* m = Skin({"rrrrrrrrggggbbbbbbbb", "rrrrrrrrggggbbbbbbbb", "rrrrrrrrggggbbbbbbbb"});
-  const TsMaskData entry = Entry(m, {0, 0, 20, 3}, 1, 0, 8, 1, 8, 1);
+  TBitmap* m = Skin({"rrrrrrrrggggbbbbbbbb", "rrrrrrrrggggbbbbbbbb", "rrrrrrrrggggbbbbbbbb"});
+  const TsMaskData entry = Entry({0, 0, 20, 3}, 1, 0, 8, 1, 8, 1);
   const struct {
     int width;
     TGrid expected;
@@ -346,14 +341,14 @@ TEST_F(MaskDrawTest, BorderFitsRectanglesNarrowerThanItsBorders) {
   };
   for (const auto& c : cases) {
     auto target = Grid(Blank(20, 3));
-    PaintBorder(*target, {1, 0, 1 + c.width, 3}, TBorderCentre::Leave, TKeyPixels::Keep, 0, entry, {});
+    PaintBorder(*target, {1, 0, 1 + c.width, 3}, TBorderCentre::Leave, TKeyPixels::Keep, TPaintState::Normal, entry, m, {});
     EXPECT_EQ(ReadGrid(*target), c.expected) << "width " << c.width;
   }
   // The same across: 10 rows with WT = WB = 8 show 5 rows of each.
-  TsSkinManager* tall = Skin({"r", "r", "r", "r", "r", "r", "r", "r", "g", "b", "b", "b", "b", "b", "b", "b", "b"});
+  TBitmap* tall = Skin({"r", "r", "r", "r", "r", "r", "r", "r", "g", "b", "b", "b", "b", "b", "b", "b", "b"});
   auto target = Grid(Blank(3, 12));
-  PaintBorder(*target, {0, 1, 3, 11}, TBorderCentre::Leave, TKeyPixels::Keep, 0,
-              Entry(tall, {0, 0, 1, 17}, 1, 0, 0, 8, 0, 8), {});
+  PaintBorder(*target, {0, 1, 3, 11}, TBorderCentre::Leave, TKeyPixels::Keep, TPaintState::Normal,
+              Entry({0, 0, 1, 17}, 1, 0, 0, 8, 0, 8), tall, {});
   EXPECT_EQ(ReadGrid(*target), (TGrid{"...", "rrr", "rrr", "rrr", "rrr", "rrr", "bbb", "bbb", "bbb", "bbb", "bbb",
                                       "..."}));
 }
@@ -363,7 +358,7 @@ TEST_F(MaskDrawTest, BorderFitsRectanglesNarrowerThanItsBorders) {
 // middle piece is doubled. Without a mask the middle needs the filling flag
 // and BorderWidth 0.
 TEST_F(MaskDrawTest, BorderRepeatsOrStretchesEdgesAndMiddle) {
-  TsSkinManager* m = Skin({"krgbk", "rotpy", "gtpoc", "bpotn", "kycnk"});
+  TBitmap* m = Skin({"krgbk", "rotpy", "gtpoc", "bpotn", "kycnk"});
   const TGrid tiled = {"krgbrgbrk", "rotpotpoy", "gtpotpotc", "bpotpotpn", "rotpotpoy",
                        "gtpotpotc", "bpotpotpn", "rotpotpoy", "kycnycnyk"};
   const TGrid tiledFrameOnly = {"krgbrgbrk", "r.......y", "g.......c", "b.......n", "r.......y",
@@ -385,11 +380,11 @@ TEST_F(MaskDrawTest, BorderRepeatsOrStretchesEdgesAndMiddle) {
       {8, 1, 1, TBorderCentre::Fill, stretchedFrameOnly},
   };
   for (const auto& c : cases) {
-    TsMaskData entry = Entry(m, {0, 0, 5, 5}, 1, 0, 1, 1, 1, 1);
+    TsMaskData entry = Entry({0, 0, 5, 5}, 1, 0, 1, 1, 1, 1);
     entry.StretchMode = static_cast<int16_t>(c.stretchMode);
     entry.BorderWidth = static_cast<int16_t>(c.borderWidth);
     auto target = Grid(Blank(c.size, c.size));
-    PaintBorder(*target, {0, 0, c.size, c.size}, c.centre, TKeyPixels::Keep, 0, entry, {});
+    PaintBorder(*target, {0, 0, c.size, c.size}, c.centre, TKeyPixels::Keep, TPaintState::Normal, entry, m, {});
     EXPECT_EQ(ReadGrid(*target), c.expected) << "stretch " << c.stretchMode << " width " << c.borderWidth
                                              << " fill " << (c.centre == TBorderCentre::Fill);
   }
@@ -400,13 +395,13 @@ TEST_F(MaskDrawTest, BorderRepeatsOrStretchesEdgesAndMiddle) {
 // the lighter mask (black over white at mask 0 gives 99) and their key
 // pixels never take the cache.
 TEST_F(MaskDrawTest, MaskedBorderCornersShowTheParentCache) {
-  TsSkinManager* m = Skin({"mmk", "kkk", "kkk", "000", "000", "000"});
-  const TsMaskData entry = Entry(m, {0, 0, 3, 6}, 1, 1, 1, 1, 1, 1);
+  TBitmap* m = Skin({"mmk", "kkk", "kkk", "000", "000", "000"});
+  const TsMaskData entry = Entry({0, 0, 3, 6}, 1, 1, 1, 1, 1, 1);
   const TColor edge = RGB(99, 99, 99);
   for (const bool ready : {true, false}) {
     TTestCache cache(2, 1, ready);
     auto target = Grid(Blank(6, 6));
-    PaintBorder(*target, {1, 1, 6, 6}, TBorderCentre::Fill, TKeyPixels::Keep, 0, entry, cache.Info);
+    PaintBorder(*target, {1, 1, 6, 6}, TBorderCentre::Fill, TKeyPixels::Keep, TPaintState::Normal, entry, m, cache.Info);
     EXPECT_EQ(target->Pixel(1, 1), ready ? RGB(30, 20, 50) : clWhite) << "key corner, ready " << ready;
     EXPECT_EQ(target->Pixel(5, 1), clBlack) << "opaque corner";
     EXPECT_EQ(target->Pixel(1, 5), clBlack);
@@ -421,8 +416,8 @@ TEST_F(MaskDrawTest, MaskedBorderCornersShowTheParentCache) {
 
 // Without a mask, key corner pixels take the cache only when asked.
 TEST_F(MaskDrawTest, PlainBorderCornersTakeTheCacheWhenAsked) {
-  TsSkinManager* m = Skin({"mkk", "kkk", "kkk"});
-  const TsMaskData entry = Entry(m, {0, 0, 3, 3}, 1, 0, 1, 1, 1, 1);
+  TBitmap* m = Skin({"mkk", "kkk", "kkk"});
+  const TsMaskData entry = Entry({0, 0, 3, 3}, 1, 0, 1, 1, 1, 1);
   const struct {
     TKeyPixels keys;
     bool ready;
@@ -435,7 +430,7 @@ TEST_F(MaskDrawTest, PlainBorderCornersTakeTheCacheWhenAsked) {
   for (const auto& c : cases) {
     TTestCache cache(2, 1, c.ready);
     auto target = Grid(Blank(5, 5));
-    PaintBorder(*target, {1, 1, 5, 5}, TBorderCentre::Leave, c.keys, 0, entry, cache.Info);
+    PaintBorder(*target, {1, 1, 5, 5}, TBorderCentre::Leave, c.keys, TPaintState::Normal, entry, m, cache.Info);
     EXPECT_EQ(target->Pixel(1, 1), c.corner);
     EXPECT_EQ(target->Pixel(2, 1), clBlack);
   }
@@ -443,13 +438,13 @@ TEST_F(MaskDrawTest, PlainBorderCornersTakeTheCacheWhenAsked) {
 
 // Each draw mode's covered part of a rectangle, tile "rg/by", and the part
 // it hands back; modes without a drawing of their own repeat the tile like
-// mode 0.
+// Tile.
 TEST_F(MaskDrawTest, TextureModesCoverTheirPartAndReturnTheRest) {
-  TsSkinManager* m = Skin({"rg", "by"});
-  const TsMaskData entry = Entry(m, {0, 0, 2, 2}, 1, 0);
+  TBitmap* m = Skin({"rg", "by"});
+  const TsMaskData entry = Entry({0, 0, 2, 2}, 1, 0);
   const TGrid all = {".......", ".rgrgr.", ".bybyb.", ".rgrgr.", "......."};
   const struct {
-    int mode;
+    int mode;  // as a skin stores it
     TRect rect;
     TGrid expected;
     TRect left;
@@ -475,7 +470,7 @@ TEST_F(MaskDrawTest, TextureModesCoverTheirPartAndReturnTheRest) {
   for (const auto& c : cases) {
     auto target = Grid(Blank(7, 5));
     TRect rect = c.rect;
-    FillWithTexture(*target, rect, nullptr, c.mode, &entry);
+    FillWithTexture(*target, rect, nullptr, static_cast<TTextureMode>(c.mode), &entry, m);
     EXPECT_EQ(ReadGrid(*target), c.expected) << "mode " << c.mode;
     EXPECT_EQ(rect, c.left) << "mode " << c.mode;
   }
@@ -487,12 +482,12 @@ TEST_F(MaskDrawTest, TextureOfItsOwnCoversTheWholeRectangle) {
   const auto own = Grid({"ny"});
   const TsMaskData ownEntry = OwnEntry({"ny"}, 1, 0);
   const TGrid expected = {".......", ".nynyn.", ".nynyn.", ".nynyn.", "......."};
-  for (const int mode : {0, 2, 7}) {
+  for (const TTextureMode mode : {TTextureMode::Tile, TTextureMode::TopRow, TTextureMode::RightColumn}) {
     for (const bool given : {true, false}) {
       auto target = Grid(Blank(7, 5));
       TRect rect{1, 1, 6, 4};
-      FillWithTexture(*target, rect, given ? own.get() : nullptr, mode, given ? nullptr : &ownEntry);
-      EXPECT_EQ(ReadGrid(*target), expected) << "mode " << mode << " given " << given;
+      FillWithTexture(*target, rect, given ? own.get() : nullptr, mode, given ? nullptr : &ownEntry, nullptr);
+      EXPECT_EQ(ReadGrid(*target), expected) << "mode " << static_cast<int>(mode) << " given " << given;
       EXPECT_TRUE(rect.IsEmpty());
     }
   }
@@ -501,23 +496,23 @@ TEST_F(MaskDrawTest, TextureOfItsOwnCoversTheWholeRectangle) {
 // A texture with a mask mixes through it, repeated or stretched: black over
 // white at masks 0 and 255 gives 0 and 254.
 TEST_F(MaskDrawTest, TextureWithMaskMixesThroughIt) {
-  TsSkinManager* m = Skin({"kk", "0F"});
-  const TsMaskData entry = Entry(m, {0, 0, 2, 2}, 1, 1);
+  TBitmap* m = Skin({"kk", "0F"});
+  const TsMaskData entry = Entry({0, 0, 2, 2}, 1, 1);
   const TColor k = clBlack, w = RGB(254, 254, 254), bg = clWhite;
   const struct {
-    int mode;
+    TTextureMode mode;
     std::vector<TColor> row;  // row 1 of the target; rows 1 and 2 are drawn
   } cases[] = {
-      {0, {bg, k, w, k, w, k, bg}},
-      {1, {bg, k, k, w, w, w, bg}},  // 2 -> 5 columns: 0, 0, 1, 1, 1
+      {TTextureMode::Tile, {bg, k, w, k, w, k, bg}},
+      {TTextureMode::Stretch, {bg, k, k, w, w, w, bg}},  // 2 -> 5 columns: 0, 0, 1, 1, 1
   };
   for (const auto& c : cases) {
     auto target = Grid(Blank(7, 4));
     TRect rect{1, 1, 6, 3};
-    FillWithTexture(*target, rect, nullptr, c.mode, &entry);
+    FillWithTexture(*target, rect, nullptr, c.mode, &entry, m);
     for (int y : {1, 2})
       for (int x = 0; x < 7; ++x)
-        EXPECT_EQ(target->Pixel(x, y), c.row[x]) << "mode " << c.mode << " at " << x << "," << y;
+        EXPECT_EQ(target->Pixel(x, y), c.row[x]) << "mode " << static_cast<int>(c.mode) << " at " << x << "," << y;
     EXPECT_EQ(target->Pixel(1, 0), bg);
     EXPECT_EQ(target->Pixel(1, 3), bg);
     EXPECT_TRUE(rect.IsEmpty());
@@ -527,45 +522,45 @@ TEST_F(MaskDrawTest, TextureWithMaskMixesThroughIt) {
 // Damaged entries and rectangles draw nothing, and the texture fill then
 // hands the whole rectangle back.
 TEST_F(MaskDrawTest, DamagedEntriesDrawNothing) {
-  TsSkinManager* m = Skin({"rrggbb", "rrggbb", "000000", "000000"});
-  TsSkinManager* inactive = NewManager();
-  const TsMaskData good = Entry(m, {0, 0, 6, 4}, 3, 1, 1, 1, 1, 1);
+  TBitmap* m = Skin({"rrggbb", "rrggbb", "000000", "000000"});
+  const TsMaskData good = Entry({0, 0, 6, 4}, 3, 1, 1, 1, 1, 1);
   const struct {
     const char* what;
     TsMaskData entry;
+    TBitmap* master;
   } entries[] = {
-      {"no frames", Entry(m, {0, 0, 6, 4}, 0, 1, 1, 1, 1, 1)},
-      {"negative frames", Entry(m, {0, 0, 6, 4}, -3, 1, 1, 1, 1, 1)},
-      {"more frames than pixels", Entry(m, {0, 0, 6, 4}, 7, 1, 1, 1, 1, 1)},
-      {"more halves than rows", Entry(m, {0, 0, 6, 4}, 3, 9, 1, 1, 1, 1)},
-      {"outside the master", Entry(m, {100, 100, 106, 104}, 3, 1, 1, 1, 1, 1)},
-      {"reversed", Entry(m, {6, 4, 0, 0}, 3, 1, 1, 1, 1, 1)},
-      {"whole plane", Entry(m, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 1, 0, 1, 1, 1, 1)},
-      {"no manager", Entry(nullptr, {0, 0, 6, 4}, 3, 1, 1, 1, 1, 1)},
-      {"no skin loaded", Entry(inactive, {0, 0, 6, 4}, 3, 1, 1, 1, 1, 1)},
+      {"no frames", Entry({0, 0, 6, 4}, 0, 1, 1, 1, 1, 1), m},
+      {"negative frames", Entry({0, 0, 6, 4}, -3, 1, 1, 1, 1, 1), m},
+      {"more frames than pixels", Entry({0, 0, 6, 4}, 7, 1, 1, 1, 1, 1), m},
+      {"more halves than rows", Entry({0, 0, 6, 4}, 3, 9, 1, 1, 1, 1), m},
+      {"outside the master", Entry({100, 100, 106, 104}, 3, 1, 1, 1, 1, 1), m},
+      {"reversed", Entry({6, 4, 0, 0}, 3, 1, 1, 1, 1, 1), m},
+      {"whole plane", Entry({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 1, 0, 1, 1, 1, 1), m},
+      {"no master bitmap", Entry({0, 0, 6, 4}, 3, 1, 1, 1, 1, 1), nullptr},
   };
   const TGrid blank = Blank(6, 6);
   for (const auto& e : entries) {
     auto target = Grid(blank);
-    DrawSkinGlyph(*target, {0, 0}, 0, e.entry, 1);
+    DrawSkinGlyph(*target, {0, 0}, TPaintState::Normal, e.entry, e.master, TMaskMode::AsIs);
     EXPECT_EQ(ReadGrid(*target), blank) << "glyph: " << e.what;
-    PaintBorder(*target, {0, 0, 6, 6}, TBorderCentre::Fill, TKeyPixels::Keep, 0, e.entry, {});
+    PaintBorder(*target, {0, 0, 6, 6}, TBorderCentre::Fill, TKeyPixels::Keep, TPaintState::Normal, e.entry, e.master,
+                {});
     EXPECT_EQ(ReadGrid(*target), blank) << "border: " << e.what;
     TRect rect{0, 0, 6, 6};
-    FillWithTexture(*target, rect, nullptr, 0, &e.entry);
+    FillWithTexture(*target, rect, nullptr, TTextureMode::Tile, &e.entry, e.master);
     EXPECT_EQ(ReadGrid(*target), blank) << "texture: " << e.what;
     EXPECT_EQ(rect, (TRect{0, 0, 6, 6})) << "texture: " << e.what;
   }
   // Rectangles below 2 x 2 get no border.
   for (const TRect& r : {TRect{0, 0, 1, 6}, TRect{0, 0, 6, 1}, TRect{6, 6, 0, 0}}) {
     auto target = Grid(blank);
-    PaintBorder(*target, r, TBorderCentre::Fill, TKeyPixels::Keep, 0, good, {});
+    PaintBorder(*target, r, TBorderCentre::Fill, TKeyPixels::Keep, TPaintState::Normal, good, m, {});
     EXPECT_EQ(ReadGrid(*target), blank) << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
   }
   // Nothing to fill from at all.
   auto target = Grid(blank);
   TRect rect{0, 0, 6, 6};
-  FillWithTexture(*target, rect, nullptr, 0, nullptr);
+  FillWithTexture(*target, rect, nullptr, TTextureMode::Tile, nullptr, m);
   EXPECT_EQ(rect, (TRect{0, 0, 6, 6}));
 }
 
@@ -573,27 +568,27 @@ TEST_F(MaskDrawTest, DamagedEntriesDrawNothing) {
 // negative width as 0 (so the middle is the whole frame), a negative
 // MaskType as no mask.
 TEST_F(MaskDrawTest, DamagedWidthsAndMaskTypesReadAsSaneValues) {
-  TsSkinManager* m = Skin({"rg", "by"});
-  TsMaskData entry = Entry(m, {0, 0, 2, 2}, 1, 0, -5, -5, -5, -5);
+  TBitmap* m = Skin({"rg", "by"});
+  TsMaskData entry = Entry({0, 0, 2, 2}, 1, 0, -5, -5, -5, -5);
   auto target = Grid(Blank(3, 3));
-  PaintBorder(*target, {0, 0, 3, 3}, TBorderCentre::Fill, TKeyPixels::Keep, 0, entry, {});
+  PaintBorder(*target, {0, 0, 3, 3}, TBorderCentre::Fill, TKeyPixels::Keep, TPaintState::Normal, entry, m, {});
   EXPECT_EQ(ReadGrid(*target), (TGrid{"rgr", "byb", "rgr"}));
 
   entry.MaskType = -1;
   target = Grid(Blank(3, 3));
-  DrawSkinGlyph(*target, {1, 1}, 0, entry, 1);
+  DrawSkinGlyph(*target, {1, 1}, TPaintState::Normal, entry, m, TMaskMode::AsIs);
   EXPECT_EQ(ReadGrid(*target), (TGrid{"...", ".rg", ".by"}));
 }
 
 // A rectangle as large as the coordinates go stays bounded by the target:
 // the repeats are anchored at its far corner, stretches still cover it.
 TEST_F(MaskDrawTest, HugeRectanglesOnlyWorkOnTheTarget) {
-  TsSkinManager* m = Skin({"krgbk", "rotpy", "gtpoc", "bpotn", "kycnk"});
+  TBitmap* m = Skin({"krgbk", "rotpy", "gtpoc", "bpotn", "kycnk"});
   const TRect huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
   const TGrid middle = {"otp", "tpo", "pot"};
-  TsMaskData border = Entry(m, {0, 0, 5, 5}, 1, 0, 1, 1, 1, 1);
+  TsMaskData border = Entry({0, 0, 5, 5}, 1, 0, 1, 1, 1, 1);
   auto target = Grid(Blank(4, 4));
-  PaintBorder(*target, huge, TBorderCentre::Fill, TKeyPixels::Keep, 0, border, {});
+  PaintBorder(*target, huge, TBorderCentre::Fill, TKeyPixels::Keep, TPaintState::Normal, border, m, {});
   // The middle's first tile starts at INT_MIN + 1.
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x) {
@@ -601,17 +596,17 @@ TEST_F(MaskDrawTest, HugeRectanglesOnlyWorkOnTheTarget) {
       EXPECT_EQ(ReadGrid(*target)[y][x], middle[ty][tx]) << x << "," << y;
     }
 
-  TsSkinManager* tile = Skin({"rg", "by"});
-  const TsMaskData texture = Entry(tile, {0, 0, 2, 2}, 1, 0);
+  TBitmap* tile = Skin({"rg", "by"});
+  const TsMaskData texture = Entry({0, 0, 2, 2}, 1, 0);
   target = Grid(Blank(4, 4));
   TRect rect = huge;
-  FillWithTexture(*target, rect, nullptr, 0, &texture);
+  FillWithTexture(*target, rect, nullptr, TTextureMode::Tile, &texture, tile);
   EXPECT_EQ(ReadGrid(*target), (TGrid{"rgrg", "byby", "rgrg", "byby"}));
   EXPECT_TRUE(rect.IsEmpty());
 
   target = Grid(Blank(4, 4));
   rect = huge;
-  FillWithTexture(*target, rect, nullptr, 1, &texture);
+  FillWithTexture(*target, rect, nullptr, TTextureMode::Stretch, &texture, tile);
   for (const std::string& row : ReadGrid(*target))
     EXPECT_EQ(row.find_first_not_of("rgby"), std::string::npos) << row;
 }

@@ -1,4 +1,4 @@
-#include "skin/sGradient.h"
+#include "skin/pixels/sGradient.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sGraphUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -57,13 +57,7 @@ void ReferenceBlend(TBitmap& dst, const TBitmap& src, int w, TPoint at, TRect fr
     }
 }
 
-class GraphUtils : public ::testing::Test {
- protected:
-  void TearDown() override {
-    SharedColor = kNoSharedColor;
-    SharedCacheInfo = {};
-  }
-};
+class GraphUtils : public ::testing::Test {};
 
 TEST_F(GraphUtils, HelpersAttachOnlyToBitmapsOfTwoByTwoOrMore) {
   struct Case { int w, h; bool ok; };
@@ -228,7 +222,7 @@ TEST_F(GraphUtils, ExtremeArgumentsStayInsideTheBitmaps) {
   BlendTransparent(*dst, lo, lo, kNoKey, 1e300, huge, *src);  // far beyond white: held to 255
   EXPECT_EQ(Pixels(*dst), all(clWhite));
   CopyTransparent(*dst, *src, 0, 0, clBlack, huge, TKeyPixels::FromCache, {cacheBmp.get(), hi, hi, true});
-  DisabledLook(*dst, kDisabledMix, clBlack, {hi, hi}, {cacheBmp.get(), hi, hi, true});
+  DisabledLook(*dst, kDisabledMix, clBlack, {hi, hi}, {{cacheBmp.get(), hi, hi, true}});
   EXPECT_EQ(Pixels(*dst), all(clWhite));
   BlendBitmaps(*dst, *src, 0, {lo, lo}, huge);
   EXPECT_EQ(Pixels(*dst), all(clBlack));
@@ -339,22 +333,21 @@ TEST_F(GraphUtils, CopyTransparentFillsKeyPixelsFromAReadyCache) {
 }
 
 TEST_F(GraphUtils, DisabledLookMixesWithWhatIsUnderTheControl) {
-  struct Case { const char* what; int flags; TColor pixel; TColor shared; bool ready; TColor out; };
+  struct Case { const char* what; int flags; TColor pixel; TColor parentColor; bool ready; TColor out; };
   const Case cases[] = {
-      {"nothing", 0, RGB(100, 100, 100), kNoSharedColor, false, RGB(100, 100, 100)},
-      {"control colour", 1, RGB(100, 100, 100), kNoSharedColor, false, RGB(150, 50, 76)},
-      {"shared colour", 1, RGB(100, 100, 100), clBlack, false, RGB(50, 50, 50)},
-      {"grey", 2, clRed, kNoSharedColor, false, RGB(85, 85, 85)},
+      {"nothing", 0, RGB(100, 100, 100), kNoColor, false, RGB(100, 100, 100)},
+      {"control colour", 1, RGB(100, 100, 100), kNoColor, false, RGB(150, 50, 76)},
+      {"parent colour", 1, RGB(100, 100, 100), clBlack, false, RGB(50, 50, 50)},
+      {"grey", 2, clRed, kNoColor, false, RGB(85, 85, 85)},
       {"grey then mix", 3, clRed, clBlack, false, RGB(42, 42, 42)},
       // Parent 60 %, own 40 %: (100,255,0) under (200,0,255).
-      {"parent cache", 1, RGB(200, 0, 255), kNoSharedColor, true, RGB(140, 153, 102)},
+      {"parent cache", 1, RGB(200, 0, 255), kNoColor, true, RGB(140, 153, 102)},
   };
   auto parent = Filled(8, 8, RGB(100, 255, 0));
   parent->SetPixel(4, 3, clBlack);  // under the control's pixel (1, 1)
   for (const Case& c : cases) {
-    SharedColor = c.shared;
     auto bmp = Filled(2, 2, c.pixel);
-    DisabledLook(*bmp, c.flags, RGB(200, 0, 51), {1, 1}, {parent.get(), 2, 1, c.ready});
+    DisabledLook(*bmp, c.flags, RGB(200, 0, 51), {1, 1}, {{parent.get(), 2, 1, c.ready}, c.parentColor});
     EXPECT_EQ(bmp->Pixel(0, 0), c.out) << c.what;
     if (c.ready) {
       EXPECT_EQ(bmp->Pixel(1, 1), RGB(80, 0, 102)) << c.what;

@@ -1,6 +1,6 @@
 // Gradient parsing and painting. Built with -O3: a section background of a
 // full-screen window is painted through here.
-#include "skin/sGradient.h"
+#include "skin/pixels/sGradient.h"
 
 #include <algorithm>
 #include <cstddef>

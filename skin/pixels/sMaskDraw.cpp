@@ -1,10 +1,9 @@
-#include "skin/sMaskDraw.h"
+#include "skin/pixels/sMaskDraw.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "skin/sMaskPieces.h"
-#include "skin/sSkinManager.h"
+#include "skin/pixels/sMaskPieces.h"
 
 using namespace mask_pieces;
 
@@ -12,8 +11,8 @@ namespace {
 
 // Corners are mixed through their mask as it is; the repeated edge and
 // middle pieces take the lighter reading of the mask.
-constexpr int kCornerMode = kMaskAsIs;
-constexpr int kEdgeMode = 0;
+constexpr TMaskMode kCornerMode = TMaskMode::AsIs;
+constexpr TMaskMode kEdgeMode = TMaskMode::Lighter;
 
 // One entry's frames. A count of none, or frames that come out empty,
 // leave it invalid; a negative MaskType reads as no mask.
@@ -22,7 +21,7 @@ struct TFrames {
   int Count = 0;
   bool Masked = false;
   bool Valid() const { return Count > 0 && FW > 0 && FH > 0; }
-  i64 FrameLeft(int state) const { return Left + std::clamp(state, 0, Count - 1) * FW; }
+  i64 FrameLeft(TPaintState state) const { return Left + std::clamp(StateNumber(state), 0, Count - 1) * FW; }
 };
 
 // The rows between a picture pixel and its mask pixel.
@@ -43,15 +42,12 @@ TFrames FramesOf(const TsMaskData& e) {
 }
 
 // The bitmap an entry's rectangle refers to.
-TBitmap* SourceOf(const TsMaskData& e) {
-  if (e.Bmp) return e.Bmp.get();
-  return e.Manager ? e.Manager->MasterBitmap() : nullptr;
-}
+TBitmap* SourceOf(const TsMaskData& e, TBitmap* master) { return e.Bmp ? e.Bmp.get() : master; }
 
 }  // namespace
 
-void DrawMasked(const TRect& dstRect, const TRect& srcRect, TBitmap& target, const TsMaskData& entry, int mode,
-                TColor key, TBitmap& src, const TCacheInfo* keyFill) {
+void DrawMasked(const TRect& dstRect, const TRect& srcRect, TBitmap& target, const TsMaskData& entry,
+                TMaskMode mode, TColor key, TBitmap& src, const TCacheInfo* keyFill) {
   const TBox d = BoxOf(dstRect);
   const TBox s = BoxOf(srcRect);
   const i64 maskDy = MaskDistance(entry);
@@ -60,8 +56,9 @@ void DrawMasked(const TRect& dstRect, const TRect& srcRect, TBitmap& target, con
   MaskedPiece(target, src, p, maskDy, mode, key, keyFill);
 }
 
-void DrawSkinGlyph(TBitmap& target, TPoint point, int state, const TsMaskData& entry, int transparencyMode) {
-  TBitmap* src = SourceOf(entry);
+void DrawSkinGlyph(TBitmap& target, TPoint point, TPaintState state, const TsMaskData& entry, TBitmap* master,
+                   TMaskMode mode) {
+  TBitmap* src = SourceOf(entry, master);
   const TFrames f = FramesOf(entry);
   if (!src || !f.Valid()) return;
   // Cutting the piece to the target takes the leading rows and columns off
@@ -70,18 +67,18 @@ void DrawSkinGlyph(TBitmap& target, TPoint point, int state, const TsMaskData& e
   // An own bitmap without a mask half has nothing below its picture to mix
   // through, so it is drawn by the key colour like a master-bitmap image.
   if (f.Masked)
-    MaskedPiece(target, *src, p, f.FH, transparencyMode, kKeyColor, nullptr);
-  else if (transparencyMode == 1)
+    MaskedPiece(target, *src, p, f.FH, mode, kKeyColor, nullptr);
+  else if (mode == TMaskMode::AsIs)
     KeyedPiece(target, *src, p, TKeyPixels::Keep, TCacheInfo{});
   else
     HalfBlendPiece(target, *src, p);
 }
 
-void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyPixels cornerKeys, int state,
-                 const TsMaskData& entry, const TCacheInfo& cache) {
+void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyPixels cornerKeys,
+                 TPaintState state, const TsMaskData& entry, TBitmap* master, const TCacheInfo& cache) {
   const TBox r = BoxOf(rect);
-  if (r.W() < 2 || r.H() < 2 || !entry.Manager) return;
-  TBitmap* src = SourceOf(entry);
+  if (r.W() < 2 || r.H() < 2) return;
+  TBitmap* src = SourceOf(entry, master);
   const TFrames f = FramesOf(entry);
   if (!src || !f.Valid()) return;
 
@@ -116,7 +113,7 @@ void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyP
   const TSpread top{{r.L + wl, r.T, r.R - wr, r.T + wt}, {fx + wl, fy, fx + wl + sw, fy + wt}};
   const TSpread bottom{{r.L + wl, r.B - wb, r.R - wr, r.B}, {fx + wl, fy + f.FH - wb, fx + wl + sw, fy + f.FH}};
   const TSpread middle{{r.L + wl, r.T + wt, r.R - wr, r.B - wb}, {fx + wl, fy + wt, fx + wl + sw, fy + wt + sh}};
-  const auto repeat = [&](const TSpread& piece, bool masked, int mode) {
+  const auto repeat = [&](const TSpread& piece, bool masked, TMaskMode mode) {
     Repeat(target, TTile{src, piece.Source, masked, f.FH, mode}, piece.Area, piece.Area.L, piece.Area.T);
   };
 
@@ -147,7 +144,7 @@ void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyP
     if (entry.StretchMode != 0)
       Stretch(target, *src, piece.Area, piece.Source, piece.Area);
     else
-      repeat(piece, false, kMaskAsIs);
+      repeat(piece, false, TMaskMode::AsIs);
   };
   inBorderOrder(corner, edge);
   // A border width of its own means the picture is a frame only; its middle
@@ -155,7 +152,8 @@ void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyP
   if (centre == TBorderCentre::Fill && entry.BorderWidth == 0) edge(middle);
 }
 
-void FillWithTexture(TBitmap& target, TRect& rect, const TBitmap* ownBmp, int drawMode, const TsMaskData* entry) {
+void FillWithTexture(TBitmap& target, TRect& rect, const TBitmap* ownBmp, TTextureMode mode,
+                     const TsMaskData* entry, TBitmap* master) {
   const TBox area = BoxOf(rect);
   if (area.Empty()) return;
 
@@ -167,14 +165,14 @@ void FillWithTexture(TBitmap& target, TRect& rect, const TBitmap* ownBmp, int dr
   }
   if (!entry) return;
   const bool own = entry->Bmp && !entry->Bmp->Empty();
-  TBitmap* src = own ? entry->Bmp.get() : entry->Manager ? entry->Manager->MasterBitmap() : nullptr;
+  TBitmap* src = own ? entry->Bmp.get() : master;
   if (!src) return;
   TTile tile{src, own ? BoundsOf(*src) : BoxOf(entry->R)};
   if (entry->MaskType > 0) {
     // The picture half of the first frame, mixed through the mask below it.
     const TFrames f = FramesOf(*entry);
     if (!f.Valid()) return;
-    tile = TTile{src, {f.Left, f.Top, f.Left + f.FW, f.Top + f.FH}, true, f.FH, kMaskAsIs};
+    tile = TTile{src, {f.Left, f.Top, f.Left + f.FW, f.Top + f.FH}, true, f.FH, TMaskMode::AsIs};
   }
   if (tile.Box.Empty()) return;
   if (own) {
@@ -189,27 +187,27 @@ void FillWithTexture(TBitmap& target, TRect& rect, const TBitmap* ownBmp, int dr
   const i64 tw = tile.Box.W(), th = tile.Box.H();
   TBox left;  // what stays uncovered; empty for the modes that cover all
   bool drew = false;
-  switch (drawMode) {
-    case 1:
+  switch (mode) {
+    case TTextureMode::Stretch:
       drew = stretch(area, area);
       break;
-    case 2:
-    case 4: {
+    case TTextureMode::TopRow:
+    case TTextureMode::StretchTop: {
       const TBox strip{area.L, area.T, area.R, std::min(area.T + th, area.B)};
-      drew = drawMode == 2 ? Repeat(target, tile, strip, area.L, area.T)
-                           : stretch({area.L, area.T, area.R, area.T + th}, strip);
+      drew = mode == TTextureMode::TopRow ? Repeat(target, tile, strip, area.L, area.T)
+                                          : stretch({area.L, area.T, area.R, area.T + th}, strip);
       left = {area.L, strip.B, area.R, area.B};
       break;
     }
-    case 3:
-    case 5: {
+    case TTextureMode::LeftColumn:
+    case TTextureMode::StretchLeft: {
       const TBox strip{area.L, area.T, std::min(area.L + tw, area.R), area.B};
-      drew = drawMode == 3 ? Repeat(target, tile, strip, area.L, area.T)
-                           : stretch({area.L, area.T, area.L + tw, area.B}, strip);
+      drew = mode == TTextureMode::LeftColumn ? Repeat(target, tile, strip, area.L, area.T)
+                                              : stretch({area.L, area.T, area.L + tw, area.B}, strip);
       left = {strip.R, area.T, area.R, area.B};
       break;
     }
-    case 6: {
+    case TTextureMode::BottomRow: {
       // Anchored at the bottom: in a rectangle lower than a tile, the
       // tile's lower part shows.
       const TBox strip{area.L, std::max(area.B - th, area.T), area.R, area.B};
@@ -217,17 +215,17 @@ void FillWithTexture(TBitmap& target, TRect& rect, const TBitmap* ownBmp, int dr
       left = {area.L, area.T, area.R, strip.T};
       break;
     }
-    case 7: {
+    case TTextureMode::RightColumn: {
       const TBox strip{std::max(area.R - tw, area.L), area.T, area.R, area.B};
       drew = Repeat(target, tile, strip, area.R - tw, area.T);
       left = {area.L, area.T, strip.L, area.B};
       break;
     }
     default:
-      // 0 and 10 repeat the tile over everything. The modes a skin may name
-      // without a drawing of their own (8, 9, 11 to 14), and numbers no skin
-      // should hold, are drawn the same way: a texture that shows is better
-      // than a hole of the background colour.
+      // Tile and Overlay repeat the tile over everything. The modes a skin
+      // may name without a drawing of their own (8, 9, 11 to 14), and numbers
+      // no skin should hold, are drawn the same way: a texture that shows is
+      // better than a hole of the background colour.
       drew = Repeat(target, tile, area, area.L, area.T);
       break;
   }

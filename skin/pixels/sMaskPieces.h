@@ -13,8 +13,9 @@
 #include "framework/base/Colors.h"
 #include "framework/base/Types.h"
 #include "framework/graphics/Bitmap.h"
-#include "skin/sCacheInfo.h"
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sCacheInfo.h"
+#include "skin/pixels/sDrawModes.h"
+#include "skin/pixels/sGraphUtils.h"
 
 namespace mask_pieces {
 
@@ -53,7 +54,7 @@ bool CutPiece(TPiece& p, const TBitmap& target, const TBitmap& src, i64 below);
 // Mixes a piece through the mask `maskDy` rows below its source (the rule
 // and the modes of DrawMasked). Key pixels are skipped, or with a Ready
 // `keyFill` take its pixel at keyFill + target position.
-bool MaskedPiece(TBitmap& target, const TBitmap& src, TPiece p, i64 maskDy, int mode, TColor key,
+bool MaskedPiece(TBitmap& target, const TBitmap& src, TPiece p, i64 maskDy, TMaskMode mode, TColor key,
                  const TCacheInfo* keyFill);
 // A plain block copy.
 bool CopyPiece(TBitmap& target, const TBitmap& src, TPiece p);
@@ -70,7 +71,7 @@ struct TTile {
   TBox Box;
   bool Masked = false;
   i64 MaskDy = 0;
-  int Mode = 1;
+  TMaskMode Mode = TMaskMode::AsIs;
 };
 
 // Repeats the tile over `area` of the target, the grid anchored at

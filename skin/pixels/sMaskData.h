@@ -15,8 +15,9 @@
 #include "framework/base/Types.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Picture.h"
-#include "skin/sGradient.h"
-#include "skin/sStoredSkin.h"
+#include "skin/pixels/sDrawModes.h"
+#include "skin/pixels/sGradient.h"
+#include "skin/pixels/sSkinEnums.h"
 
 class TsSkinManager;
 
@@ -80,8 +81,10 @@ struct TsMaskData {
   int16_t ImageCount = 1;    // state frames side by side
   int16_t MaskType = 0;      // 1: the mask half lies below the picture half
   int16_t BorderWidth = 0;
-  int16_t StretchMode = 0;
+  int16_t StretchMode = 0;   // a TTextureMode for textures
   TsImgType ImgType = TsImgType::itisaBorder;
+  // The manager whose table holds the entry. Drawing never goes through it:
+  // whoever draws an entry hands over the master bitmap it is cut from.
   TsSkinManager* Manager = nullptr;
   int16_t WL = 0, WT = 0, WR = 0, WB = 0;
 
@@ -94,6 +97,7 @@ struct TsMaskData {
   // Damaged counts are read as one frame without a mask.
   int ThirdOfFrameWidth() const { return R.Width() / (std::max<int>(1, ImageCount) * 3); }
   int ThirdOfFrameHeight() const { return R.Height() / (std::max<int>(0, MaskType) * 3 + 3); }
+  TTextureMode TextureMode() const { return static_cast<TTextureMode>(StretchMode); }
 };
 using TsMaskArray = std::vector<TsMaskData>;
 
@@ -103,9 +107,3 @@ struct TsPatternData {
   std::string PropertyName;  // upper case
 };
 using TsPatternArray = std::vector<TsPatternData>;
-
-// Fills a section record from a stored section. Gradient strings other than
-// the " " of "no gradient" are parsed; a malformed one throws EConvertError
-// after the fields before it have been filled, so the caller can keep the
-// record as far as it got.
-void FillGeneralData(TsGeneralData& record, const TsSkinGeneral& stored);

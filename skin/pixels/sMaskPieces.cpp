@@ -1,4 +1,4 @@
-#include "skin/sMaskPieces.h"
+#include "skin/pixels/sMaskPieces.h"
 
 #include <climits>
 #include <cstring>
@@ -7,7 +7,6 @@
 
 #include "framework/graphics/Gdi.h"
 #include "framework/graphics/Region.h"
-#include "skin/sMaskDraw.h"
 
 namespace mask_pieces {
 
@@ -61,8 +60,8 @@ inline unsigned MaskWeight(uint8_t m) {
 // Calls fn with the mode as a compile-time flag, so the loops carry no
 // branch on it.
 template <class Fn>
-void WithMode(int mode, Fn&& fn) {
-  if (mode == kMaskAsIs)
+void WithMode(TMaskMode mode, Fn&& fn) {
+  if (mode == TMaskMode::AsIs)
     fn(std::false_type{});
   else
     fn(std::true_type{});
@@ -159,7 +158,7 @@ void MaskedRows(TBitmap& target, const TBitmap& src, const TPiece& p, const TBit
 }
 
 void MixThroughMask(TBitmap& target, const TBitmap& src, const TPiece& p, const TBitmap& mask, i64 maskDx,
-                    i64 maskDy, int mode, TColor key, const TCacheInfo* keyFill) {
+                    i64 maskDy, TMaskMode mode, TColor key, const TCacheInfo* keyFill) {
   const TKeyBytes k = KeyBytesOf(key);
   WithMode(mode, [&](auto lighter) {
     MaskedRows<decltype(lighter)::value>(target, src, p, mask, maskDx, maskDy, k, keyFill);
@@ -232,7 +231,7 @@ bool CutPiece(TPiece& p, const TBitmap& target, const TBitmap& src, i64 below) {
   return p.W > 0 && p.H > 0;
 }
 
-bool MaskedPiece(TBitmap& target, const TBitmap& src, TPiece p, i64 maskDy, int mode, TColor key,
+bool MaskedPiece(TBitmap& target, const TBitmap& src, TPiece p, i64 maskDy, TMaskMode mode, TColor key,
                  const TCacheInfo* keyFill) {
   if (!CutPiece(p, target, src, maskDy)) return false;
   MixThroughMask(target, src, p, src, 0, maskDy, mode, key, keyFill);
@@ -370,7 +369,7 @@ bool StretchMasked(TBitmap& target, TBitmap& src, const TBox& dst, const TBox& p
   const TBox whole = BoundsOf(*pic);
   StretchInto(*pic, origin, whole, src, dst, picture);
   StretchInto(*mask, origin, whole, src, dst, {picture.L, picture.T + maskDy, picture.R, picture.B + maskDy});
-  MixThroughMask(target, *pic, TPiece{seen.L, seen.T, 0, 0, seen.W(), seen.H()}, *mask, 0, 0, kMaskAsIs, kKeyColor,
+  MixThroughMask(target, *pic, TPiece{seen.L, seen.T, 0, 0, seen.W(), seen.H()}, *mask, 0, 0, TMaskMode::AsIs, kKeyColor,
                  nullptr);
   return true;
 }

@@ -1,4 +1,4 @@
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sGraphUtils.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -8,24 +8,6 @@
 #include <cmath>
 
 namespace {
-
-// Made once and reused by every operation (one UI thread, no reentry).
-FastPixels24 pixels1;
-FastPixels24 pixels2;
-FastMix24 mixer;
-
-// Detaches a helper on every way out, so no stale row pointer outlives the call.
-template <typename T>
-class TAttachment {
- public:
-  explicit TAttachment(T& helper) : helper_(helper) {}
-  ~TAttachment() { helper_.Detach(); }
-  TAttachment(const TAttachment&) = delete;
-  TAttachment& operator=(const TAttachment&) = delete;
-
- private:
-  T& helper_;
-};
 
 // n / d rounded to the nearest integer, halves to the even neighbour (d > 0).
 // The same as Round(n / d) in real arithmetic, without a float in the way.
@@ -359,12 +341,12 @@ std::unique_ptr<TBitmap> CreateBmp24(int width, int height) {
 }
 
 void BlendColorRect(TBitmap& bmp, TRect rect, int percent, TColor color) {
-  if (!pixels1.Attach(bmp)) return;
-  TAttachment<FastPixels24> guard(pixels1);
+  FastPixels24 pixels;
+  if (!pixels.Attach(bmp)) return;
   const int left = std::max(rect.Left, 0);
   const int top = std::max(rect.Top, 0);
-  const int right = std::min(rect.Right, pixels1.Width - 1);
-  const int bottom = std::min(rect.Bottom, pixels1.Height - 1);
+  const int right = std::min(rect.Right, pixels.Width - 1);
+  const int bottom = std::min(rect.Bottom, pixels.Height - 1);
   if (right < left || bottom < top) return;
   const int p = std::clamp(percent, 0, 100);
   const TColor rgb = ColorToRGB(color);
@@ -372,7 +354,7 @@ void BlendColorRect(TBitmap& bmp, TRect rect, int percent, TColor color) {
   // result is (p * pixel + share) / 100 rounded, exact in integers.
   const int share[3] = {(100 - p) * GetBValue(rgb), (100 - p) * GetGValue(rgb), (100 - p) * GetRValue(rgb)};
   for (int y = top; y <= bottom; ++y) {
-    uint8_t* px = pixels1.Row(y) + static_cast<ptrdiff_t>(left) * 3;
+    uint8_t* px = pixels.Row(y) + static_cast<ptrdiff_t>(left) * 3;
     for (int x = left; x <= right; ++x, px += 3)
       for (int ch = 0; ch < 3; ++ch) px[ch] = static_cast<uint8_t>(DivRoundHalfEven(p * px[ch] + share[ch], 100));
   }
@@ -380,8 +362,8 @@ void BlendColorRect(TBitmap& bmp, TRect rect, int percent, TColor color) {
 }
 
 void BlendBitmaps(TBitmap& dst, TBitmap& src, uint8_t weight, TPoint dstPoint, TRect srcRect) {
+  FastMix24 mixer;
   if (!mixer.Attach(dst, src)) return;
-  TAttachment<FastMix24> guard(mixer);
   if (!mixer.Place(dstPoint, srcRect)) return;
   mixer.Weight = weight;
   const int bytes = (mixer.SrcEnd.X - mixer.SrcStart.X) * 3;
@@ -410,8 +392,8 @@ void BlendSameSize(TBitmap& dst, TBitmap& src, uint8_t weight) {
 void BlendTransparent(TBitmap& dst, int dstX, int dstY, TColor key, double factor, TRect srcRect,
                       TBitmap& src) {
   if (!std::isfinite(factor)) return;
+  FastMix24 mixer;
   if (!mixer.Attach(dst, src)) return;
-  TAttachment<FastMix24> guard(mixer);
   if (!mixer.Place(TPoint{dstX, dstY}, srcRect)) return;
   const TKey k = ResolveKey(key);
   ForEachPlacedPixel(mixer, [&](uint8_t* d, const uint8_t* s, int, int) {
@@ -429,12 +411,12 @@ void BlendTransparent(TBitmap& dst, int dstX, int dstY, TColor key, double facto
 
 void CopyTransparent(TBitmap& dst, TBitmap& src, int dstX, int dstY, TColor key, TRect srcRect,
                      TKeyPixels keyPixels, const TCacheInfo& cache) {
+  FastMix24 mixer;
   if (!mixer.Attach(dst, src)) return;
-  TAttachment<FastMix24> mixGuard(mixer);
   if (!mixer.Place(TPoint{dstX, dstY}, srcRect)) return;
+  FastPixels24 cachePixels;
   const bool fromCache = keyPixels == TKeyPixels::FromCache && cache.Ready && cache.Bmp &&
-                         pixels2.Attach(*cache.Bmp);
-  TAttachment<FastPixels24> cacheGuard(pixels2);
+                         cachePixels.Attach(*cache.Bmp);
   const TKey k = ResolveKey(key);
   ForEachPlacedPixel(mixer, [&](uint8_t* d, const uint8_t* s, int col, int row) {
     const uint8_t* from = s;
@@ -442,8 +424,8 @@ void CopyTransparent(TBitmap& dst, TBitmap& src, int dstX, int dstY, TColor key,
       if (!fromCache) return;
       const long long cx = static_cast<long long>(cache.X) + col;
       const long long cy = static_cast<long long>(cache.Y) + row;
-      if (cx < 0 || cy < 0 || cx >= pixels2.Width || cy >= pixels2.Height) return;
-      from = pixels2.Row(static_cast<int>(cy)) + cx * 3;
+      if (cx < 0 || cy < 0 || cx >= cachePixels.Width || cy >= cachePixels.Height) return;
+      from = cachePixels.Row(static_cast<int>(cy)) + cx * 3;
     }
     d[0] = from[0];
     d[1] = from[1];
@@ -453,10 +435,10 @@ void CopyTransparent(TBitmap& dst, TBitmap& src, int dstX, int dstY, TColor key,
 }
 
 void Grayscale(TBitmap& bmp, TColor keep) {
-  if (!pixels1.Attach(bmp)) return;
-  TAttachment<FastPixels24> guard(pixels1);
+  FastPixels24 pixels;
+  if (!pixels.Attach(bmp)) return;
   const TKey k = ResolveKey(keep);
-  ForEachPixel(pixels1, [&](uint8_t* p) {
+  ForEachPixel(pixels, [&](uint8_t* p) {
     if (k.Active && PixelAt(p) == k.Value) return;
     const uint8_t v = static_cast<uint8_t>((p[0] + p[1] + p[2]) / 3);
     p[0] = p[1] = p[2] = v;
@@ -468,7 +450,8 @@ void FillDC(HDC dc, const TRect& rect, TColor color) {
   if (dc) FillRect(dc, rect, color);
 }
 
-void DisabledLook(TBitmap& bmp, int flags, TColor controlColor, TPoint offset, const TCacheInfo& cache) {
+void DisabledLook(TBitmap& bmp, int flags, TColor controlColor, TPoint offset, const TParentBackground& parent) {
+  const TCacheInfo& cache = parent.Cache;
   if ((flags & kDisabledGray) != 0) Grayscale(bmp);
   if ((flags & kDisabledMix) == 0) return;
   if (cache.Ready && cache.Bmp) {
@@ -483,7 +466,7 @@ void DisabledLook(TBitmap& bmp, int flags, TColor controlColor, TPoint offset, c
     BlendTransparent(bmp, 0, 0, kNoKey, 0.4, under, *cache.Bmp);
     return;
   }
-  const TColor mixWith = SharedColor != kNoSharedColor ? SharedColor : controlColor;
+  const TColor mixWith = parent.HasColor() ? parent.Color : controlColor;
   BlendColorRect(bmp, TRect{0, 0, bmp.Width() - 1, bmp.Height() - 1}, 50, mixWith);
 }
 

@@ -5,9 +5,6 @@
 // Weights are bytes: 0..255 is the share of the pixel already in the
 // destination. Colour arguments are 0x00BBGGRR; system colours are resolved
 // first. 0xFF00FF is the skin's transparent key.
-//
-// The operations share a few static access helpers, so they are not
-// reentrant: call them from the UI thread only.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +15,7 @@
 #include "framework/base/Types.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Gdi.h"
-#include "skin/sCacheInfo.h"
+#include "skin/pixels/sCacheInfo.h"
 
 inline constexpr TColor kKeyColor = 0xFF00FF;
 // Any key at or above 0xFF000000 (as unsigned) means "no key": every pixel counts.
@@ -148,9 +145,9 @@ void FillDC(HDC dc, const TRect& rect, TColor color);
 // Makes a control's picture look disabled. kDisabledGray turns it grey;
 // kDisabledMix then mixes it with what lies under it: 60 % of the parent's
 // ready cache (seen from cache.X + offset.X, cache.Y + offset.Y) and 40 % of
-// the picture, or without a ready cache half and half with SharedColor when
-// a parent answered one, else with `controlColor`.
-void DisabledLook(TBitmap& bmp, int flags, TColor controlColor, TPoint offset, const TCacheInfo& cache);
+// the picture, or without a ready cache half and half with the parent's
+// colour when it is known, else with `controlColor`.
+void DisabledLook(TBitmap& bmp, int flags, TColor controlColor, TPoint offset, const TParentBackground& parent);
 
 // Turns the hue by `degrees` (any integer, taken mod 360); 0 returns the
 // colour unchanged, greys stay grey.

@@ -1,4 +1,0 @@
-#include "skin/sCacheInfo.h"
-
-TCacheInfo SharedCacheInfo;
-TColor SharedColor = kNoSharedColor;
