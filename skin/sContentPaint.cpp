@@ -80,6 +80,27 @@ void WriteTextEx(TCanvas& canvas, const std::string& text, TContentLook look, co
   DrawIn(canvas, text, rect, flags, color);
 }
 
+void DrawFocusRectEx(TCanvas& canvas, const TRect& rect, TContentLook look, const TsCommonData& data) {
+  if (rect.Width() < 1 || rect.Height() < 1) return;
+  const TsGeneralData* section = data.Skinned() ? data.Section() : nullptr;
+  if (!section) {
+    canvas.DrawFocusRect(rect);
+    return;
+  }
+  const TColor color = (look.Hot ? section->HotFontColor : section->FontColor)[TCMAIN];
+  // Every other pixel along the outline, starting at the top-left corner.
+  int step = 0;
+  auto dot = [&](int x, int y) {
+    if (step++ % 2 == 0) canvas.SetPixel(x, y, color);
+  };
+  for (int x = rect.Left; x < rect.Right; ++x) dot(x, rect.Top);
+  for (int y = rect.Top + 1; y < rect.Bottom; ++y) dot(rect.Right - 1, y);
+  if (rect.Height() > 1)
+    for (int x = rect.Right - 2; x >= rect.Left; --x) dot(x, rect.Bottom - 1);
+  if (rect.Width() > 1)
+    for (int y = rect.Bottom - 2; y > rect.Top; --y) dot(rect.Left, y);
+}
+
 void DrawGlyphEx(const TBitmap& glyph, TBitmap& target, const TRect& rect, const TGlyphLook& look) {
   if (glyph.Width() < 1 || glyph.Height() < 1) return;
   const bool enabled = look.Look.Enabled, hot = look.Look.Hot;

@@ -29,6 +29,11 @@ struct TContentLook {
 void WriteTextEx(TCanvas& canvas, const std::string& text, TContentLook look, const TsCommonData& data,
                  unsigned flags, TRect rect);
 
+// The focus rectangle around a caption: a dotted one-pixel frame in the
+// section's text colour (the hot one when hot), so it reads on any skinned
+// background; an unskinned owner gets the platform's inverted dots.
+void DrawFocusRectEx(TCanvas& canvas, const TRect& rect, TContentLook look, const TsCommonData& data);
+
 // Disabled-glyph kinds (bits).
 inline constexpr int kGlyphDisabledBlend = 1;  // half transparent
 inline constexpr int kGlyphDisabledGray = 2;   // grey

@@ -10,11 +10,17 @@
 #include "skin/sMessages.h"
 #include "skin/sSkinManager.h"
 
-bool FadingSuppressed = false;
+HWND FadeFrameOwner = 0;
 
 namespace {
 
 constexpr uint32_t kFrameInterval = 10;  // ms
+
+// Whether the control's manager lets its controls fade now.
+bool ManagerAnimates(const TsCommonData& data) {
+  const TsSkinManager* manager = data.Manager();
+  return manager && !SkinIsChanging && !manager->AnimEffects()->Suspended;
+}
 
 const TsGeneralData* FadingSection(const TsCommonData& data) {
   const TsGeneralData* section = data.Section();
@@ -66,13 +72,12 @@ void TsFadeTimer::ShowFrame() {
   ++FadeLevel;
   if (PerformSkinCommand(owner, SKC_RELEASEREGION, reinterpret_cast<LPARAM>(&frame)) == 0) {
     if (auto* windowed = dynamic_cast<TWinControl*>(owner); windowed && windowed->HandleAllocated()) {
-      const HWND window = windowed->Handle();
-      HDC dc = GetDC(window);
+      TWindowDC dc(windowed->Handle());
       TCanvas source(&frame);
-      BitBlt(dc, 0, 0, frame.Width(), frame.Height(), source.Handle(), 0, 0, SRCCOPY);
-      ReleaseDC(window, dc);
+      BitBlt(dc.Handle(), 0, 0, frame.Width(), frame.Height(), source.Handle(), 0, 0, SRCCOPY);
     }
   }
+  if (FadeFrameOwner) SendSkinCommand(FadeFrameOwner, SKC_REFRESH, ManagerParam(OwnerData->Manager()));
 }
 
 void SetDirection(TsFadeTimer& timer, TFadeDirection direction) {
@@ -118,7 +123,7 @@ void StopFade(TsFadeTimer*& timer, TsCommonData&) {
 
 void ChangePaint(TsFadeTimer*& timer, TsCommonData& data, const TLookChange& change) {
   if (!data.Skinned()) return;
-  if (change.Animate && !FadingSuppressed && FadingSection(data) && data.CacheBmp && !data.BGChanged) {
+  if (change.Animate && ManagerAnimates(data) && FadingSection(data) && data.CacheBmp && !data.BGChanged) {
     data.BGChanged = true;
     StartFade(timer, data, change.Length, change.Direction);
     return;

@@ -15,6 +15,7 @@
 
 #include "framework/components/Timer.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/messages/Messages.h"
 
 class TsCommonData;
 class TsSkinManager;
@@ -46,20 +47,25 @@ class TsFadeTimer : public TTimer {
   int FadeLevel = 1;      // the next frame, from 1
   TBitmap BmpFrom;        // the old look
 
+  // One frame, or the end of the fade, as a tick shows it. A control that
+  // gets the focus mid-fade moves its fade on by one step at once.
+  void Step() { Timer(); }
+
  protected:
-  // One frame, or the end of the fade.
   void Timer() override;
 
  private:
   void ShowFrame();
 };
 
-// Set while fades must not run (the whole window is being redrawn some
-// other way); changes then show at once.
-extern bool FadingSuppressed;
+// The window whose frame shows a fade of its own (a frame provider sets it
+// while its caption buttons fade); every frame of any fade refreshes it
+// too, so the frame is never left behind the controls.
+extern HWND FadeFrameOwner;
 
-// The control's look changed: fade to it when the change animates and the
-// section fades, else repaint at once.
+// The control's look changed: fade to it when the change animates, the
+// section fades and the control's manager lets it (no skin change under
+// way, animations not suspended), else repaint at once.
 void ChangePaint(TsFadeTimer*& timer, TsCommonData& data, const TLookChange& change);
 void StartFade(TsFadeTimer*& timer, TsCommonData& data, TFadeLength length, TFadeDirection direction);
 // Ends a fade and frees the timer.

@@ -176,6 +176,20 @@ void PaintItemBG(const TsItemSkin& item, const TParentBackground& parent, TBitma
   }
 }
 
+void PaintItemBG(TsCommonData& data, const TParentBackground& parent, TBitmap& target, const TItemPlace& place) {
+  // A control that keeps its own colour shows it instead of the section's;
+  // a form frame's skin data belongs to the form it paints.
+  TColor custom = kNoColor;
+  if (data.CustomColor()) {
+    if (data.OwnerControl)
+      custom = ColorToRGB(data.OwnerControl->Color());
+    else if (auto* form = dynamic_cast<TControl*>(data.OwnerObject ? data.OwnerObject->Owner() : nullptr))
+      custom = ColorToRGB(form->Color());
+  }
+  PaintItemBG({data.Manager(), data.SkinIndex, data.SkinSection(), data.Texture, data.HotTexture, custom}, parent,
+              target, place);
+}
+
 void PaintItem(TsCommonData& data, const TCacheInfo& parentCache, TBitmap& target, const TItemPlace& place,
                TBorderOptions border) {
   TsSkinManager* manager = data.Manager();
@@ -192,15 +206,7 @@ void PaintItem(TsCommonData& data, const TCacheInfo& parentCache, TBitmap& targe
   else if (parentCache.Ready && parent && !data.BgIsPositionDependent())
     parentColor = GetParentColor(parent);
 
-  TColor custom = kNoColor;
-  if (data.CustomColor()) {
-    if (data.OwnerControl)
-      custom = ColorToRGB(data.OwnerControl->Color());
-    else if (auto* form = dynamic_cast<TControl*>(data.OwnerObject ? data.OwnerObject->Owner() : nullptr))
-      custom = ColorToRGB(form->Color());
-  }
-  const TsItemSkin item{manager, data.SkinIndex, data.SkinSection(), data.Texture, data.HotTexture, custom};
-  PaintItemBG(item, {parentCache, parentColor}, target, place);
+  PaintItemBG(data, {parentCache, parentColor}, target, place);
 
   TCacheInfo shifted = parentCache;
   shifted.X += place.Offset.X;

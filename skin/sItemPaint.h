@@ -58,6 +58,8 @@ void PaintItem(TsCommonData& data, const TCacheInfo& parentCache, TBitmap& targe
 
 // The background alone. Texture indexes of -1 are looked up.
 void PaintItemBG(const TsItemSkin& item, const TParentBackground& parent, TBitmap& target, const TItemPlace& place);
+// The same for a control: its section, textures and custom colour.
+void PaintItemBG(TsCommonData& data, const TParentBackground& parent, TBitmap& target, const TItemPlace& place);
 
 // Background and the section's border, for items without skin data.
 void PaintItemByIndex(TsItemSkin item, const TCacheInfo& parentCache, TBitmap& target, const TItemPlace& place,

@@ -54,6 +54,9 @@ class TsAnimEffects : public TPersistent {
   TsEffect formShow{true, 0};
   TsEffect pageChange{true, 0};
   TsEffect skinChanging{true, 100};
+  // Not stored: while set, no control of the manager fades (its windows
+  // are being redrawn some other way); changes then show at once.
+  bool Suspended = false;
 };
 
 // Settings of the skinned menus (the menus themselves are not part of this

@@ -77,6 +77,21 @@ void EndPaint(HWND window, TPaintStruct& ps);
 HDC GetDC(HWND window);
 HDC GetWindowDC(HWND window);
 void ReleaseDC(HWND window, HDC dc);
+// A window's client DC for one drawing, given back however the drawing ends.
+class TWindowDC {
+ public:
+  explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~TWindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+  HDC Handle() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
 bool InvalidateRect(HWND window, const TRect* rect, bool erase);
 bool InvalidateRgn(HWND window, const TRegion* rgn, bool erase);
 bool ValidateRect(HWND window, const TRect* rect);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "skin/pixels/sMaskPieces.h"
 
@@ -41,8 +42,48 @@ TFrames FramesOf(const TsMaskData& e) {
   return f;
 }
 
+bool IsKeyPixel(const uint8_t* p) { return p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF; }
+
+// Window shapes are in window coordinates; nothing beyond this can matter.
+constexpr TBox kShapeLimits{-kMaxPictureSide, -kMaxPictureSide, kMaxPictureSide, kMaxPictureSide};
+
 // The bitmap an entry's rectangle refers to.
 TBitmap* SourceOf(const TsMaskData& e, TBitmap* master) { return e.Bmp ? e.Bmp.get() : master; }
+
+// The border widths of an entry as they fit a rectangle: one too small for
+// both borders takes the excess from both alike.
+struct TBorderWidths {
+  i64 L = 0, T = 0, R = 0, B = 0;
+};
+
+TBorderWidths FitBorders(const TBox& r, const TsMaskData& entry) {
+  TBorderWidths w{std::max<i64>(0, entry.WL), std::max<i64>(0, entry.WT), std::max<i64>(0, entry.WR),
+                  std::max<i64>(0, entry.WB)};
+  if (r.W() < w.L + w.R) {
+    const i64 x = (w.L + w.R - r.W()) / 2;
+    w.L = std::max<i64>(0, w.L - x);
+    w.R = std::max<i64>(0, w.R - x);
+  }
+  if (r.H() < w.T + w.B) {
+    const i64 y = (w.T + w.B - r.H()) / 2;
+    w.T = std::max<i64>(0, w.T - y);
+    w.B = std::max<i64>(0, w.B - y);
+  }
+  return w;
+}
+
+// The four corner pieces of the state's frame and where they go over `r`.
+struct TCorners {
+  TPiece TopLeft, TopRight, BottomLeft, BottomRight;
+};
+
+TCorners CornersOf(const TBox& r, const TBorderWidths& w, const TFrames& f, TPaintState state) {
+  const i64 fx = f.FrameLeft(state), fy = f.Top;
+  return {{r.L, r.T, fx, fy, w.L, w.T},
+          {r.R - w.R, r.T, fx + f.FW - w.R, fy, w.R, w.T},
+          {r.L, r.B - w.B, fx, fy + f.FH - w.B, w.L, w.B},
+          {r.R - w.R, r.B - w.B, fx + f.FW - w.R, fy + f.FH - w.B, w.R, w.B}};
+}
 
 }  // namespace
 
@@ -82,28 +123,18 @@ void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyP
   const TFrames f = FramesOf(entry);
   if (!src || !f.Valid()) return;
 
-  // A rectangle too small for both borders takes the excess from both alike.
-  i64 wl = std::max<i64>(0, entry.WL), wr = std::max<i64>(0, entry.WR);
-  i64 wt = std::max<i64>(0, entry.WT), wb = std::max<i64>(0, entry.WB);
-  if (r.W() < wl + wr) {
-    const i64 x = (wl + wr - r.W()) / 2;
-    wl = std::max<i64>(0, wl - x);
-    wr = std::max<i64>(0, wr - x);
-  }
-  if (r.H() < wt + wb) {
-    const i64 y = (wt + wb - r.H()) / 2;
-    wt = std::max<i64>(0, wt - y);
-    wb = std::max<i64>(0, wb - y);
-  }
+  const TBorderWidths w = FitBorders(r, entry);
+  const i64 wl = w.L, wt = w.T, wr = w.R, wb = w.B;
   const i64 fx = f.FrameLeft(state), fy = f.Top;
   const i64 sw = std::max<i64>(0, f.FW - wl - wr);
   const i64 sh = std::max<i64>(0, f.FH - wt - wb);
 
   // Where the nine pieces come from in the frame and go in the target.
-  const TPiece topLeft{r.L, r.T, fx, fy, wl, wt};
-  const TPiece topRight{r.R - wr, r.T, fx + f.FW - wr, fy, wr, wt};
-  const TPiece bottomLeft{r.L, r.B - wb, fx, fy + f.FH - wb, wl, wb};
-  const TPiece bottomRight{r.R - wr, r.B - wb, fx + f.FW - wr, fy + f.FH - wb, wr, wb};
+  const TCorners corners = CornersOf(r, w, f, state);
+  const TPiece& topLeft = corners.TopLeft;
+  const TPiece& topRight = corners.TopRight;
+  const TPiece& bottomLeft = corners.BottomLeft;
+  const TPiece& bottomRight = corners.BottomRight;
   struct TSpread {
     TBox Area;    // the part of the target it covers
     TBox Source;  // the middle piece of the frame it repeats or stretches
@@ -230,4 +261,32 @@ void FillWithTexture(TBitmap& target, TRect& rect, const TBitmap* ownBmp, TTextu
       break;
   }
   if (drew) rect = left.Empty() ? TRect{} : RectOf(left);
+}
+
+TRegion TransparentCorners(const TRect& rect, TPaintState state, const TsMaskData& entry, TBitmap* master) {
+  const TBox r = BoxOf(rect);
+  TBitmap* src = SourceOf(entry, master);
+  const TFrames f = FramesOf(entry);
+  if (r.W() < 2 || r.H() < 2 || !src || !f.Valid()) return {};
+  const TCorners c = CornersOf(r, FitBorders(r, entry), f, state);
+  const TBox bounds = BoundsOf(*src);
+  std::vector<TRect> holes;
+  for (const TPiece& p : {c.TopLeft, c.TopRight, c.BottomLeft, c.BottomRight}) {
+    // Only the part of the piece that the source holds can be transparent;
+    // coordinates stay wide until they are known to lie in the bitmap.
+    const TBox seen = TBox{p.SrcX, p.SrcY, p.SrcX + p.W, p.SrcY + p.H}.Cut(bounds);
+    for (i64 y = seen.T; y < seen.B; ++y) {
+      const uint8_t* row = src->ScanLine(static_cast<int>(y));
+      i64 x = seen.L;
+      while (x < seen.R) {
+        while (x < seen.R && !IsKeyPixel(row + x * 3)) ++x;
+        const i64 start = x;
+        while (x < seen.R && IsKeyPixel(row + x * 3)) ++x;
+        const i64 dx = p.DstX - p.SrcX, dy = p.DstY - p.SrcY;
+        const TBox hole = TBox{start + dx, y + dy, x + dx, y + dy + 1}.Cut(kShapeLimits);
+        if (!hole.Empty()) holes.push_back(RectOf(hole));
+      }
+    }
+  }
+  return TRegion::FromRects(holes);
 }

@@ -22,6 +22,7 @@
 #include "framework/base/Colors.h"
 #include "framework/base/Types.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Region.h"
 #include "skin/pixels/sCacheInfo.h"
 #include "skin/pixels/sDrawModes.h"
 #include "skin/pixels/sGraphUtils.h"
@@ -68,6 +69,11 @@ void DrawSkinGlyph(TBitmap& target, TPoint point, TPaintState state, const TsMas
 // below 2 x 2 or an entry with no bitmap to cut from.
 void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyPixels cornerKeys,
                  TPaintState state, const TsMaskData& entry, TBitmap* master, const TCacheInfo& cache);
+
+// The key-coloured pixels of the four corners of the state's frame, where
+// PaintBorder puts them over `rect`: what a window shaped by its border
+// leaves out. Empty for an entry with nothing to draw from.
+TRegion TransparentCorners(const TRect& rect, TPaintState state, const TsMaskData& entry, TBitmap* master);
 
 // Fills `rect` of `target` with a texture and leaves in `rect` the part it
 // did not cover (an empty rectangle when it covered everything; unchanged

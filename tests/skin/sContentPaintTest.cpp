@@ -300,3 +300,27 @@ TEST_F(ContentTextTest, TextIsPlacedByItsFlagsAndClipped) {
     }
   }
 }
+
+// The focus rectangle is a dotted outline in the section's text colour (the
+// hot one when hot), every other pixel from the top-left corner on; inside
+// and outside stay untouched.
+TEST_F(ContentTextTest, FocusRectangleDotsTheOutlineInTheTextColour) {
+  Skin("255 -1 -1 -1 -1", "65280 -1 -1 -1 -1");  // red text, green when hot
+  for (const bool hot : {false, true}) {
+    target.Fill(kPaper);
+    TCanvas canvas(&target);
+    DrawFocusRectEx(canvas, {2, 3, 8, 7}, {.Hot = hot}, *data);
+    const TColor dot = hot ? kGreen : kRed;
+    EXPECT_EQ(target.Pixel(2, 3), dot);
+    EXPECT_EQ(target.Pixel(3, 3), kPaper);
+    EXPECT_EQ(target.Pixel(4, 3), dot);
+    EXPECT_EQ(target.Pixel(7, 4), dot) << "down the right side the count goes on";
+    EXPECT_EQ(target.Pixel(5, 5), kPaper) << "inside";
+    EXPECT_EQ(target.Pixel(8, 3), kPaper) << "right of the rectangle";
+    EXPECT_EQ(target.Pixel(2, 7), kPaper) << "below the rectangle";
+    int dots = 0;
+    for (int y = 0; y < target.Height(); ++y)
+      for (int x = 0; x < target.Width(); ++x) dots += target.Pixel(x, y) == dot;
+    EXPECT_EQ(dots, 8) << "16 outline pixels, every other one";
+  }
+}

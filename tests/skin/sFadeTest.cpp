@@ -123,10 +123,9 @@ TEST_F(FadeTest, ChangesThatDoNotFadeRepaintAtOnce) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Skin(c.fading, 5);
-    FadingSuppressed = c.suppressed;
+    manager->AnimEffects()->Suspended = c.suppressed;
     fader->data.BGChanged = c.stale;
     ChangePaint(fader->timer, fader->data, {.Animate = c.animate});
-    FadingSuppressed = false;
     EXPECT_EQ(fader->timer, nullptr);
     EXPECT_TRUE(fader->data.BGChanged);
     RunFor(100);
@@ -195,4 +194,25 @@ TEST(FadeEventsTest, OwnEventsFirstThenTheManagersButtonEffects) {
   for (const Case& c : cases) EXPECT_EQ(IsAnimated(c.event, c.own, manager), c.expected) << c.event;
   EXPECT_FALSE(IsAnimated(3, kAnimateGlobalDefault, nullptr));
   TComponent::Free(manager);
+}
+
+// A step shows the next frame at once, between ticks; the window whose
+// frame fades too is refreshed with every frame shown, named by the
+// control's manager.
+TEST_F(FadeTest, StepsShowFramesAtOnceAndEveryFrameRefreshesTheFadingFrame) {
+  Skin(true, 5);
+  TForm* frameOwner = ListeningForm();
+  frameOwner->Show();
+  Pump();
+  heard.clear();
+  FadeFrameOwner = frameOwner->Handle();
+  ChangePaint(fader->timer, fader->data, {.Animate = true});
+  ASSERT_NE(fader->timer, nullptr);
+  fader->timer->Step();
+  EXPECT_EQ(fader->frames, std::vector<TColor>{Frame(204)}) << "no tick has passed yet";
+  RunFor(200);
+  FadeFrameOwner = 0;
+  EXPECT_EQ(fader->frames.size(), 5u);
+  ASSERT_EQ(heard.size(), 5u);
+  for (const THeardCommand& c : heard) EXPECT_EQ(c.Code, SKC_REFRESH);
 }

@@ -414,6 +414,22 @@ TEST_F(MaskDrawTest, MaskedBorderCornersShowTheParentCache) {
   }
 }
 
+// A window shaped by its border loses exactly the key pixels of the
+// state's corners where the nine-slice puts them: here two pixels of the
+// top-left corner and one of the bottom-right, in frame 1 of two, over a
+// rectangle that the corners of 2 x 2 fit.
+TEST_F(MaskDrawTest, TransparentCornersAreTheKeyPixelsOfTheFramesCorners) {
+  TBitmap* m = Skin({"kkkkmmkk", "kkkkmkkk", "kkkkkkkk", "kkkkkkkm"});
+  const TsMaskData entry = Entry({0, 0, 8, 4}, 2, 0, 2, 2, 2, 2);
+  const TRegion holes = TransparentCorners({10, 20, 17, 25}, TPaintState::Hot, entry, m);
+  EXPECT_EQ(holes, TRegion::FromRects({{10, 20, 12, 21}, {10, 21, 11, 22}, {16, 24, 17, 25}}));
+  EXPECT_TRUE(TransparentCorners({10, 20, 17, 25}, TPaintState::Normal, entry, m).IsEmpty()) << "frame 0 is opaque";
+  EXPECT_TRUE(TransparentCorners({10, 20, 17, 25}, TPaintState::Hot, entry, nullptr).IsEmpty()) << "no bitmap";
+  EXPECT_TRUE(TransparentCorners({10, 20, 11, 25}, TPaintState::Hot, entry, m).IsEmpty()) << "below 2 x 2";
+  // Far outside the plane of windows nothing is cut, and nothing overflows.
+  EXPECT_TRUE(TransparentCorners({INT_MIN, INT_MIN, INT_MIN + 4, INT_MIN + 4}, TPaintState::Hot, entry, m).IsEmpty());
+}
+
 // Without a mask, key corner pixels take the cache only when asked.
 TEST_F(MaskDrawTest, PlainBorderCornersTakeTheCacheWhenAsked) {
   TBitmap* m = Skin({"mkk", "kkk", "kkk"});
