@@ -16,7 +16,3 @@ TBackend* Backend() {
 }
 
 void SetBackend(std::unique_ptr<TBackend> backend) { Slot() = std::move(backend); }
-
-uint32_t GetTickCount() { return static_cast<uint32_t>(Backend()->NowMs()); }
-uint64_t GetTickCount64() { return Backend()->NowMs(); }
-void Sleep(uint32_t ms) { Backend()->Sleep(ms); }

@@ -64,8 +64,3 @@ class TBackend {
 // created on first use.
 TBackend* Backend();
 void SetBackend(std::unique_ptr<TBackend> backend);
-
-// The clock of the framework, read from the backend.
-uint32_t GetTickCount();
-uint64_t GetTickCount64();
-void Sleep(uint32_t ms);

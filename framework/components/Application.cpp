@@ -1,6 +1,7 @@
 #include "framework/components/Application.h"
 
 #include "framework/backend/Backend.h"
+#include "framework/components/Clock.h"
 #include "framework/components/Input.h"
 #include "framework/components/Windows.h"
 

@@ -14,6 +14,7 @@
 #include "framework/backend/HeadlessBackend.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
+#include "framework/components/Clock.h"
 #include "framework/components/Windows.h"
 #include "framework/graphics/Picture.h"
 #include "framework/stdctrls/RichEdit.h"
