@@ -4,6 +4,7 @@
 #include "framework/components/Clock.h"
 #include "framework/components/Input.h"
 #include "framework/components/Windows.h"
+#include "framework/components/WindowingSink.h"
 
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
@@ -130,6 +131,7 @@ TCustomForm* TScreen::ActiveForm() const {
 TWinControl* TScreen::ActiveControl() const { return FindControl(GetFocus()); }
 
 void InitializeFramework() {
+  SetBackendSink(&WindowingSink());
   if (!Application) Application = new TApplication(nullptr);
   if (!Screen) Screen = new TScreen(nullptr);
 }

@@ -11,7 +11,7 @@
 #include "app/Unit1.h"
 #include "controls/sBitBtn.h"
 #include "controls/sGroupBox.h"
-#include "framework/backend/HeadlessBackend.h"
+#include "framework/backend/headless/HeadlessBackend.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
 #include "framework/components/Clock.h"
