@@ -4,6 +4,7 @@
 
 #include "framework/base/Exceptions.h"
 #include "framework/base/SysUtils.h"
+#include "framework/components/Forms.h"
 #include "framework/graphics/Canvas.h"
 
 namespace {
