@@ -4,7 +4,6 @@
 
 #include "framework/base/Exceptions.h"
 #include "framework/base/SysUtils.h"
-#include "framework/components/Forms.h"
 #include "framework/graphics/Canvas.h"
 
 namespace {
