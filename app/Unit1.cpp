@@ -1,12 +1,12 @@
 #include "app/Unit1.h"
 
 #include "controls/sBitBtn.h"
-#include "framework/backend/Backend.h"
 #include "controls/sGroupBox.h"
 #include "controls/sPanel.h"
 #include "controls/sSkinProvider.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
+#include "framework/components/Clock.h"
 #include "framework/stdctrls/RichEdit.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "framework/streaming/Reader.h"

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "app/Startup.h"
-#include "framework/backend/SdlBackend.h"
+#include "framework/backend/sdl/SdlBackend.h"
 #include "framework/components/Application.h"
 
 int main() {

@@ -9,7 +9,7 @@
 #include "Ratios.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
-#include "framework/backend/HeadlessBackend.h"
+#include "framework/backend/headless/HeadlessBackend.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
 #include "framework/resources/Resources.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/backend/HeadlessBackend.h"
+#include "framework/backend/headless/HeadlessBackend.h"
 #include "framework/base/Exceptions.h"
 #include "framework/components/Application.h"
 #include "framework/streaming/Parser.h"

@@ -44,8 +44,8 @@ class TBackend {
   // Keeps the mouse reporting to the application while a button is held outside its windows.
   virtual void CaptureMouse(bool on) {}
 
-  // Moves pending native events into the framework's queue (through the
-  // input router). Never blocks.
+  // Hands pending native events to the windowing floor (BackendSink.h).
+  // Never blocks.
   virtual void PollEvents() = 0;
   // Blocks until a native event is pending or `timeoutMs` has passed.
   // Answers false when no event can ever arrive any more (a headless
@@ -59,13 +59,9 @@ class TBackend {
   virtual std::string ClipboardText() = 0;
 };
 
-// The process-wide backend. Tools and tests install the headless backend;
-// the program installs SDL2. Without an installed backend a headless one is
-// created on first use.
+// The process-wide backend. Every program installs one before it makes a
+// window or reads the clock: the trainer SDL2, tests and tools the headless
+// backend. There is no default, so the interface needs no implementation;
+// Backend() without one stops the program with a message.
 TBackend* Backend();
 void SetBackend(std::unique_ptr<TBackend> backend);
-
-// The clock of the framework, read from the backend.
-uint32_t GetTickCount();
-uint64_t GetTickCount64();
-void Sleep(uint32_t ms);

@@ -1,8 +1,10 @@
 #include "framework/components/Application.h"
 
 #include "framework/backend/Backend.h"
+#include "framework/components/Clock.h"
 #include "framework/components/Input.h"
 #include "framework/components/Windows.h"
+#include "framework/components/WindowingSink.h"
 
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
@@ -129,6 +131,7 @@ TCustomForm* TScreen::ActiveForm() const {
 TWinControl* TScreen::ActiveControl() const { return FindControl(GetFocus()); }
 
 void InitializeFramework() {
+  SetBackendSink(&WindowingSink());
   if (!Application) Application = new TApplication(nullptr);
   if (!Screen) Screen = new TScreen(nullptr);
 }

@@ -79,8 +79,9 @@ class TScreen : public TComponent {
 extern TApplication* Application;
 extern TScreen* Screen;
 
-// Makes Application and Screen (idempotent); FinalizeFramework frees them
-// and every form the application owns.
+// Connects the windowing floor to the backend's events and makes
+// Application and Screen (idempotent); FinalizeFramework frees them and
+// every form the application owns.
 void InitializeFramework();
 void FinalizeFramework();
 

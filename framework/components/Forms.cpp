@@ -109,7 +109,7 @@ void TCustomForm::UpdateStyle() {
     exStyle_ |= WS_EX_TOOLWINDOW;
   if (borderIcons_.Contains(biHelp)) exStyle_ |= WS_EX_CONTEXTHELP;
   if (borderStyle_ == TFormBorderStyle::bsDialog) exStyle_ |= WS_EX_DLGMODALFRAME;
-  Wnd.FrameDirty = true;
+  InvalidateFrame(handle_);
   InvalidateRect(nullptr, true);
   Realign();
 }
@@ -141,7 +141,7 @@ void TCustomForm::CreateWnd() {
   UpdateStyle();
   if (!parent_) {
     CreateTopLevelSurface(this, text_);
-    Wnd.FrameDirty = true;
+    InvalidateFrame(handle_);
   }
 }
 
@@ -162,7 +162,7 @@ void TCustomForm::BoundsChanged(const TRect& oldBounds) {
   }
   if (resized) {
     ResizeTopLevelSurface(this);
-    Wnd.FrameDirty = true;
+    InvalidateFrame(handle_);
     InvalidateRect(nullptr, true);
     SendMessage(handle_, WM_SIZE, SIZE_RESTORED, MakeLParam(ClientWidth(), ClientHeight()));
   } else {
@@ -181,7 +181,7 @@ void TCustomForm::NativeMoved(TPoint p) {
 void TCustomForm::NativeStateChanged(TWindowState state) {
   if (windowState_ == state) return;
   windowState_ = state;
-  Wnd.FrameDirty = true;
+  InvalidateFrame(handle_);
   InvalidateRect(nullptr, true);
 }
 
@@ -202,7 +202,7 @@ void TCustomForm::SetWindowState(TWindowState v) {
   } else if (old == TWindowState::wsMaximized && !restoreBounds_.IsEmpty()) {
     SetBounds(restoreBounds_.Left, restoreBounds_.Top, restoreBounds_.Width(), restoreBounds_.Height());
   }
-  Wnd.FrameDirty = true;
+  InvalidateFrame(handle_);
   InvalidateRect(nullptr, true);
 }
 
@@ -296,7 +296,7 @@ void TCustomForm::CMShowingChanged(TMessage& m) {
     }
     HandleNeeded();
     TWinControl::CMShowingChanged(m);
-    Wnd.FrameDirty = true;
+    InvalidateFrame(handle_);
     Backend()->ShowNativeWindow(handle_, windowState_ == TWindowState::wsMinimized ? SW_SHOWMINIMIZED : SW_SHOW);
     // The window comes up active, with the focus on its active control or
     // on the first control of the tab order.
@@ -365,7 +365,7 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_NCACTIVATE:
       if (active_ != (m.WParam != 0)) {
         active_ = m.WParam != 0;
-        Wnd.FrameDirty = true;
+        InvalidateFrame(handle_);
       }
       m.Result = 1;
       return;
@@ -379,7 +379,7 @@ void TCustomForm::WndProc(TMessage& m) {
     case CM_TEXTCHANGED:
       if (handle_ && !parent_) {
         Backend()->SetNativeTitle(handle_, text_);
-        Wnd.FrameDirty = true;
+        InvalidateFrame(handle_);
       }
       return;
     case CM_SHOWINGCHANGED:

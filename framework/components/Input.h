@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "framework/backend/BackendSink.h"
 #include "framework/base/Types.h"
 #include "framework/messages/Messages.h"
 
@@ -22,8 +23,6 @@ void PostRawWheel(HWND topLevel, TPoint windowPoint, int delta);
 void PostRawMouseLeave(HWND topLevel);
 void PostRawKey(int vk, bool down, bool repeat = false);
 void PostRawText(const std::string& utf8);
-
-enum class TWindowEvent { Close, FocusGained, FocusLost, Exposed, Moved, Minimized, Restored };
 void PostWindowEvent(HWND topLevel, TWindowEvent event, TPoint position = {});
 
 // Routes one raw-input message taken from the queue.

@@ -92,7 +92,7 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) {
     if (!c->BoundsRect().Contains(p)) continue;
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
       if (!w->HandleAllocated()) continue;
-      if (w->Wnd.WindowRgn && !w->Wnd.WindowRgn->Contains(p.X - c->left_, p.Y - c->top_)) continue;
+      if (w->paint_.WindowRgn && !w->paint_.WindowRgn->Contains(p.X - c->left_, p.Y - c->top_)) continue;
     }
     return c;
   }
@@ -105,7 +105,7 @@ TWinControl* TWinControl::WindowAtPos(TPoint p, bool allowDisabled) {
     if (!w || !w->visible_ || !w->HandleAllocated()) continue;
     if (!w->BoundsRect().Contains(p)) continue;
     const TPoint local{p.X - w->left_, p.Y - w->top_};
-    if (w->Wnd.WindowRgn && !w->Wnd.WindowRgn->Contains(local)) continue;
+    if (w->paint_.WindowRgn && !w->paint_.WindowRgn->Contains(local)) continue;
     // A disabled window passes the mouse to its parent.
     if (!allowDisabled && !w->enabled_) return this;
     const TPoint offset = w->ClientOffsetInParent();
@@ -140,7 +140,6 @@ void TWinControl::CreateWnd() {
   controlState_.Include(csCreating);
   handle_ = AllocateWindowHandle(this);
   style_ = InitialStyle();
-  Wnd = WindowState{};
   SendMessage(handle_, WM_CREATE);
   controlState_.Exclude(csCreating);
   for (size_t i = 0; i < controls_.size(); ++i)
@@ -245,7 +244,7 @@ void TWinControl::WndProc(TMessage& m) {
 void TWinControl::DefaultHandler(TMessage& m) {
   switch (m.Msg) {
     case WM_SETREDRAW:
-      Wnd.RedrawEnabled = m.WParam != 0;
+      SetWindowRedraw(handle_, m.WParam != 0);
       m.Result = 0;
       return;
     case WM_NCHITTEST:
@@ -554,7 +553,7 @@ void TWinControl::CMShowingChanged(TMessage&) {
     }
   } else if (handle_) {
     style_ &= ~WS_VISIBLE;
-    Wnd.UpdateRgn.Clear();
+    DiscardUpdateRegion(handle_);
   }
   for (size_t i = 0; i < controls_.size(); ++i)
     if (auto* w = dynamic_cast<TWinControl*>(controls_[i]))

@@ -11,6 +11,18 @@
 #include "framework/components/Control.h"
 #include "framework/graphics/Region.h"
 
+// The paint-cycle state of a window, kept by the window services.
+struct TWindowPaintState {
+  TRegion UpdateRgn;           // client coordinates
+  bool EraseNeeded = false;
+  bool FrameDirty = false;     // top-level windows: the frame needs WM_NCPAINT
+  bool RedrawEnabled = true;   // WM_SETREDRAW
+  std::optional<TRegion> WindowRgn;  // window coordinates
+  TRegion PaintRgn;            // taken from UpdateRgn when WM_PAINT is dispatched
+  bool PaintErase = false;
+  bool InPaint = false;
+};
+
 class TWinControl : public TControl {
  public:
   SORTARIUM_CLASS(TWinControl)
@@ -66,6 +78,8 @@ class TWinControl : public TControl {
   void PaintControls(HDC dc, TControl* first);
   void PaintHandler(TMessage& message);
   TCanvas* Canvas() { return &canvas_; }
+  // Whether WM_SETREDRAW left painting on.
+  bool RedrawEnabled() const { return paint_.RedrawEnabled; }
 
   // --- window state used by the window services ---
   uint32_t Style() const { return style_; }
@@ -131,18 +145,10 @@ class TWinControl : public TControl {
   uint32_t exStyle_ = 0;
   TCanvas canvas_;
 
- public:
-  // Paint-cycle state, kept by the window services (Windows.cpp).
-  struct WindowState {
-    TRegion UpdateRgn;           // client coordinates
-    bool EraseNeeded = false;
-    bool FrameDirty = false;     // top-level windows: the frame needs WM_NCPAINT
-    bool RedrawEnabled = true;   // WM_SETREDRAW
-    std::optional<TRegion> WindowRgn;  // window coordinates
-    TRegion PaintRgn;            // taken from UpdateRgn when WM_PAINT is dispatched
-    bool PaintErase = false;
-    bool InPaint = false;
-  } Wnd;
+ private:
+  // Only the window services (Windows.cpp) change the paint state.
+  friend class TWindowServices;
+  TWindowPaintState paint_;
 };
 
 // A windowed control that paints itself with its canvas.

@@ -14,7 +14,17 @@
 #include "framework/components/Input.h"
 #include "framework/components/WinControl.h"
 
+// The one writer of the windows' paint state.
+class TWindowServices {
+ public:
+  static TWindowPaintState& PaintState(TWinControl* w) { return w->paint_; }
+  static const TWindowPaintState& PaintState(const TWinControl* w) { return w->paint_; }
+};
+
 namespace {
+
+TWindowPaintState& PaintOf(TWinControl* w) { return TWindowServices::PaintState(w); }
+const TWindowPaintState& PaintOf(const TWinControl* w) { return TWindowServices::PaintState(w); }
 
 struct TopLevelData {
   std::unique_ptr<TBitmap> Framebuffer;
@@ -72,7 +82,7 @@ TPoint ClientOriginInTop(const TWinControl* w) {
 TRegion ShapeInTop(const TWinControl* w) {
   const TPoint o = WindowOriginInTop(w);
   TRegion r(TRect::FromBounds(o.X, o.Y, w->Width(), w->Height()));
-  if (w->Wnd.WindowRgn) r = r.Intersect(w->Wnd.WindowRgn->Offset(o.X, o.Y));
+  if (PaintOf(w).WindowRgn) r = r.Intersect(PaintOf(w).WindowRgn->Offset(o.X, o.Y));
   return r;
 }
 
@@ -81,7 +91,7 @@ bool WindowShown(const TWinControl* w) { return w->HandleAllocated() && w->Visib
 // Whether painting the window now can show anything.
 bool Paintable(const TWinControl* w) {
   for (const TWinControl* c = w; c; c = c->Parent()) {
-    if (!c->HandleAllocated() || !c->Visible() || !c->Wnd.RedrawEnabled) return false;
+    if (!c->HandleAllocated() || !c->Visible() || !PaintOf(c).RedrawEnabled) return false;
     if (!c->Parent()) {
       auto it = WS().TopData.find(c->HandleIfAllocated());
       return it != WS().TopData.end() && it->second.Framebuffer;
@@ -119,29 +129,30 @@ void FinishDC(TWinControl* w, HDC dc) {
 }
 
 void SendPaint(TWinControl* w) {
-  w->Wnd.PaintRgn = w->Wnd.PaintRgn.Union(w->Wnd.UpdateRgn);
-  w->Wnd.PaintErase = w->Wnd.PaintErase || w->Wnd.EraseNeeded;
-  w->Wnd.UpdateRgn.Clear();
-  w->Wnd.EraseNeeded = false;
+  TWindowPaintState& paint = PaintOf(w);
+  paint.PaintRgn = paint.PaintRgn.Union(paint.UpdateRgn);
+  paint.PaintErase = paint.PaintErase || paint.EraseNeeded;
+  paint.UpdateRgn.Clear();
+  paint.EraseNeeded = false;
   const HWND h = w->HandleIfAllocated();
   SendMessage(h, WM_PAINT);
   // Whatever the handler did, the region counts as painted now; a handler
   // that never validates must not make the loop paint forever.
   if (TWinControl* still = FindControl(h)) {
-    still->Wnd.PaintRgn.Clear();
-    still->Wnd.PaintErase = false;
+    PaintOf(still).PaintRgn.Clear();
+    PaintOf(still).PaintErase = false;
   }
 }
 
 void SendNcPaint(TWinControl* w) {
-  w->Wnd.FrameDirty = false;
+  PaintOf(w).FrameDirty = false;
   SendMessage(w->HandleIfAllocated(), WM_NCPAINT, 1);
 }
 
 // Pre-order search for the first window that needs a client paint.
 TWinControl* FindDirty(TWinControl* w) {
-  if (!w->HandleAllocated() || !w->Visible() || !w->Wnd.RedrawEnabled) return nullptr;
-  if (!w->Wnd.UpdateRgn.IsEmpty()) return w;
+  if (!w->HandleAllocated() || !w->Visible() || !PaintOf(w).RedrawEnabled) return nullptr;
+  if (!PaintOf(w).UpdateRgn.IsEmpty()) return w;
   for (int i = 0; i < w->ControlCount(); ++i)
     if (auto* c = dynamic_cast<TWinControl*>(w->Controls(i)))
       if (TWinControl* d = FindDirty(c)) return d;
@@ -151,8 +162,8 @@ TWinControl* FindDirty(TWinControl* w) {
 void UpdateTree(TWinControl* w, bool children) {
   if (!Paintable(w)) return;
   const HWND h = w->HandleIfAllocated();
-  if (!w->Parent() && w->Wnd.FrameDirty) SendNcPaint(w);
-  if (TWinControl* again = FindControl(h); again && !again->Wnd.UpdateRgn.IsEmpty()) SendPaint(again);
+  if (!w->Parent() && PaintOf(w).FrameDirty) SendNcPaint(w);
+  if (TWinControl* again = FindControl(h); again && !PaintOf(again).UpdateRgn.IsEmpty()) SendPaint(again);
   if (!children) return;
   TWinControl* still = FindControl(h);
   if (!still) return;
@@ -163,19 +174,20 @@ void UpdateTree(TWinControl* w, bool children) {
 void InvalidateTree(TWinControl* w, const TRegion* clientRgn, uint32_t flags) {
   if (!w->HandleAllocated() || !w->Showing()) return;
   const TRect client = w->ClientRect();
+  TWindowPaintState& paint = PaintOf(w);
   if (flags & RDW_INVALIDATE) {
     TRegion add = clientRgn ? clientRgn->Intersect(client) : TRegion(client);
-    w->Wnd.UpdateRgn = w->Wnd.UpdateRgn.Union(add);
-    if (flags & RDW_ERASE) w->Wnd.EraseNeeded = true;
-    if ((flags & RDW_FRAME) && !w->Parent()) w->Wnd.FrameDirty = true;
+    paint.UpdateRgn = paint.UpdateRgn.Union(add);
+    if (flags & RDW_ERASE) paint.EraseNeeded = true;
+    if ((flags & RDW_FRAME) && !w->Parent()) paint.FrameDirty = true;
   }
   if (flags & RDW_VALIDATE) {
     if (clientRgn)
-      w->Wnd.UpdateRgn = w->Wnd.UpdateRgn.Subtract(*clientRgn);
+      paint.UpdateRgn = paint.UpdateRgn.Subtract(*clientRgn);
     else
-      w->Wnd.UpdateRgn.Clear();
-    if (flags & RDW_NOERASE) w->Wnd.EraseNeeded = false;
-    if (flags & RDW_NOFRAME) w->Wnd.FrameDirty = false;
+      paint.UpdateRgn.Clear();
+    if (flags & RDW_NOERASE) paint.EraseNeeded = false;
+    if (flags & RDW_NOFRAME) paint.FrameDirty = false;
   }
   if (!(flags & RDW_ALLCHILDREN)) return;
   for (int i = 0; i < w->ControlCount(); ++i) {
@@ -207,6 +219,8 @@ bool IsWindow(HWND window) { return FindControl(window) != nullptr; }
 HWND AllocateWindowHandle(TWinControl* control) {
   const HWND h = WS().NextHandle++;
   WS().Windows[h] = control;
+  // A new handle starts with nothing to paint and painting allowed.
+  PaintOf(control) = TWindowPaintState{};
   if (!control->Parent()) {
     WS().TopLevels.push_back(h);
     WS().TopData[h] = TopLevelData{};
@@ -282,7 +296,7 @@ bool PeekMessage(TMsg& msg) {
   }
   for (HWND h : s.TopLevels) {
     TWinControl* top = FindControl(h);
-    if (top && top->Wnd.FrameDirty && Paintable(top)) {
+    if (top && PaintOf(top).FrameDirty && Paintable(top)) {
       msg = TMsg{h, WM_NCPAINT, 1, 0, {}};
       return true;
     }
@@ -398,13 +412,13 @@ TRegion VisibleRegion(const TWinControl* w, bool wholeWindow) {
                                 : w->ClientRect().Offset(origin.X, origin.Y);
   TRegion rgn(own);
   const TPoint wo = WindowOriginInTop(w);
-  if (w->Wnd.WindowRgn) rgn = rgn.Intersect(w->Wnd.WindowRgn->Offset(wo.X, wo.Y));
+  if (PaintOf(w).WindowRgn) rgn = rgn.Intersect(PaintOf(w).WindowRgn->Offset(wo.X, wo.Y));
   for (const TWinControl* a = w->Parent(); a; a = a->Parent()) {
     const TPoint ao = ClientOriginInTop(a);
     rgn = rgn.Intersect(a->ClientRect().Offset(ao.X, ao.Y));
-    if (a->Wnd.WindowRgn) {
+    if (PaintOf(a).WindowRgn) {
       const TPoint awo = WindowOriginInTop(a);
-      rgn = rgn.Intersect(a->Wnd.WindowRgn->Offset(awo.X, awo.Y));
+      rgn = rgn.Intersect(PaintOf(a).WindowRgn->Offset(awo.X, awo.Y));
     }
   }
   for (int i = 0; i < w->ControlCount(); ++i)
@@ -427,7 +441,7 @@ TRegion VisibleRegion(const TWinControl* w, bool wholeWindow) {
     auto it = WS().TopData.find(top->HandleIfAllocated());
     if (it != WS().TopData.end() && it->second.Framebuffer)
       rgn = rgn.Intersect(TRect{0, 0, it->second.Framebuffer->Width(), it->second.Framebuffer->Height()});
-    if (top->Wnd.WindowRgn && top != w) rgn = rgn.Intersect(*top->Wnd.WindowRgn);
+    if (PaintOf(top).WindowRgn && top != w) rgn = rgn.Intersect(*PaintOf(top).WindowRgn);
   }
   return rgn;
 }
@@ -436,24 +450,25 @@ HDC BeginPaint(HWND window, TPaintStruct& ps) {
   TWinControl* w = FindControl(window);
   ps = TPaintStruct{};
   if (!w) return nullptr;
-  TRegion rgn = w->Wnd.PaintRgn.IsEmpty() ? w->Wnd.UpdateRgn : w->Wnd.PaintRgn;
-  const bool erase = w->Wnd.PaintErase || w->Wnd.EraseNeeded;
-  w->Wnd.UpdateRgn.Clear();
-  w->Wnd.PaintRgn.Clear();
-  w->Wnd.EraseNeeded = false;
-  w->Wnd.PaintErase = false;
+  TWindowPaintState& paint = PaintOf(w);
+  TRegion rgn = paint.PaintRgn.IsEmpty() ? paint.UpdateRgn : paint.PaintRgn;
+  const bool erase = paint.PaintErase || paint.EraseNeeded;
+  paint.UpdateRgn.Clear();
+  paint.PaintRgn.Clear();
+  paint.EraseNeeded = false;
+  paint.PaintErase = false;
   HDC dc = MakeDC(w, false, &rgn);
   if (!dc) return nullptr;
   ps.hdc = dc;
   ps.rcPaint = rgn.Bounds();
-  w->Wnd.InPaint = true;
+  PaintOf(w).InPaint = true;
   if (erase) ps.fErase = SendMessage(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)) == 0;
   return dc;
 }
 
 void EndPaint(HWND window, TPaintStruct& ps) {
   TWinControl* w = FindControl(window);
-  if (w) w->Wnd.InPaint = false;
+  if (w) PaintOf(w).InPaint = false;
   if (ps.hdc) FinishDC(w, ps.hdc);
   ps.hdc = nullptr;
 }
@@ -501,6 +516,18 @@ bool ValidateRect(HWND window, const TRect* rect) {
   return true;
 }
 
+void InvalidateFrame(HWND window) {
+  if (TWinControl* w = FindControl(window)) PaintOf(w).FrameDirty = true;
+}
+
+void SetWindowRedraw(HWND window, bool on) {
+  if (TWinControl* w = FindControl(window)) PaintOf(w).RedrawEnabled = on;
+}
+
+void DiscardUpdateRegion(HWND window) {
+  if (TWinControl* w = FindControl(window)) PaintOf(w).UpdateRgn.Clear();
+}
+
 bool UpdateWindow(HWND window) {
   TWinControl* w = FindControl(window);
   if (!w) return false;
@@ -517,7 +544,7 @@ bool RedrawWindow(HWND window, const TRect* rect, const TRegion* rgn, uint32_t f
   else if (rect)
     area = TRegion(*rect);
   if (flags & (RDW_INVALIDATE | RDW_VALIDATE)) InvalidateTree(w, area ? &*area : nullptr, flags);
-  if ((flags & RDW_FRAME) && (flags & RDW_INVALIDATE) && !w->Parent()) w->Wnd.FrameDirty = true;
+  if ((flags & RDW_FRAME) && (flags & RDW_INVALIDATE) && !w->Parent()) PaintOf(w).FrameDirty = true;
   if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) UpdateTree(w, (flags & RDW_ALLCHILDREN) != 0);
   return true;
 }
@@ -525,18 +552,19 @@ bool RedrawWindow(HWND window, const TRect* rect, const TRegion* rgn, uint32_t f
 int SetWindowRgn(HWND window, std::optional<TRegion> rgn, bool redraw) {
   TWinControl* w = FindControl(window);
   if (!w) return 0;
-  w->Wnd.WindowRgn = std::move(rgn);
+  TWindowPaintState& paint = PaintOf(w);
+  paint.WindowRgn = std::move(rgn);
   // A top-level window's region is its shape on the desktop.
   if (!w->Parent()) {
     auto top = WS().TopData.find(window);
     if (top != WS().TopData.end() && top->second.NativeCreated)
-      Backend()->SetNativeShape(window, w->Wnd.WindowRgn ? &*w->Wnd.WindowRgn : nullptr);
+      Backend()->SetNativeShape(window, paint.WindowRgn ? &*paint.WindowRgn : nullptr);
   }
   if (redraw) {
     if (w->Parent()) {
       w->Parent()->ExposeRect(w->BoundsRect());
     } else {
-      w->Wnd.FrameDirty = true;
+      PaintOf(w).FrameDirty = true;
     }
     InvalidateTree(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
@@ -545,9 +573,9 @@ int SetWindowRgn(HWND window, std::optional<TRegion> rgn, bool redraw) {
 
 int GetWindowRgn(HWND window, TRegion* rgn) {
   TWinControl* w = FindControl(window);
-  if (!w || !w->Wnd.WindowRgn) return 0;
-  if (rgn) *rgn = *w->Wnd.WindowRgn;
-  return w->Wnd.WindowRgn->Rects().size() > 1 ? COMPLEXREGION : SIMPLEREGION;
+  if (!w || !PaintOf(w).WindowRgn) return 0;
+  if (rgn) *rgn = *PaintOf(w).WindowRgn;
+  return PaintOf(w).WindowRgn->Rects().size() > 1 ? COMPLEXREGION : SIMPLEREGION;
 }
 
 void UpdateAllWindows() {
@@ -578,7 +606,7 @@ void CreateTopLevelSurface(TWinControl* form, const std::string& title) {
   d.Framebuffer->Fill(clBackground);
   Backend()->CreateNativeWindow(form->HandleIfAllocated(), form->BoundsRect(), title);
   d.NativeCreated = true;
-  if (form->Wnd.WindowRgn) Backend()->SetNativeShape(form->HandleIfAllocated(), &*form->Wnd.WindowRgn);
+  if (PaintOf(form).WindowRgn) Backend()->SetNativeShape(form->HandleIfAllocated(), &*PaintOf(form).WindowRgn);
 }
 
 void ResizeTopLevelSurface(TWinControl* form) {

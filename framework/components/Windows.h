@@ -96,6 +96,13 @@ bool InvalidateRect(HWND window, const TRect* rect, bool erase);
 bool InvalidateRgn(HWND window, const TRegion* rgn, bool erase);
 bool ValidateRect(HWND window, const TRect* rect);
 bool UpdateWindow(HWND window);
+// The frame of a top-level window must be painted again: WM_NCPAINT comes
+// with the next paint cycle.
+void InvalidateFrame(HWND window);
+// The default handling of WM_SETREDRAW: whether the paint cycle paints the window.
+void SetWindowRedraw(HWND window, bool on);
+// Drops what a window still had to paint (it was hidden: nothing of it shows).
+void DiscardUpdateRegion(HWND window);
 bool RedrawWindow(HWND window, const TRect* rect, const TRegion* rgn, uint32_t flags);
 // Shapes the window (window coordinates; nullopt = plain rectangle).
 int SetWindowRgn(HWND window, std::optional<TRegion> rgn, bool redraw);

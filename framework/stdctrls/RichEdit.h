@@ -215,7 +215,3 @@ class TRichEdit : public TCustomRichEdit {
   SORTARIUM_CLASS(TRichEdit)
   using TCustomRichEdit::TCustomRichEdit;
 };
-
-// Registers TCustomEdit, TCustomRichEdit and TRichEdit with the reader of
-// window descriptions.
-void RegisterRichEditClasses();

@@ -130,3 +130,5 @@ class TClassRegistry {
 void RegisterFrameworkClasses();
 // The plain controls of framework/stdctrls.
 void RegisterStdCtrlsClasses();
+// TCustomEdit, TCustomRichEdit and TRichEdit (idempotent).
+void RegisterRichEditClasses();

@@ -14,7 +14,7 @@
 #include "controls/sBitBtn.h"
 #include "controls/sGroupBox.h"
 #include "controls/sPanel.h"
-#include "framework/backend/HeadlessBackend.h"
+#include "framework/backend/headless/HeadlessBackend.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
 #include "framework/stdctrls/RichEdit.h"

@@ -3,6 +3,7 @@
 
 #include "AppFixture.h"
 #include "framework/base/SysUtils.h"
+#include "framework/components/Clock.h"
 
 namespace {
 

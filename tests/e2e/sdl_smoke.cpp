@@ -13,7 +13,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "framework/backend/SdlBackend.h"
+#include "framework/backend/sdl/SdlBackend.h"
 #include "framework/base/Exceptions.h"
 #include "framework/components/Application.h"
 #include "framework/components/Windows.h"

@@ -446,14 +446,14 @@ TEST_F(sMessagesTest, FreezeAndThawReachTheShownTopLevelFormsInOrder) {
 
   StopFormsRedraw();
   EXPECT_EQ(log, (Log{"F2:redraw 0", "F1:redraw 0", "F0:redraw 0"}));
-  for (int i = 0; i < 3; ++i) EXPECT_FALSE(forms[static_cast<size_t>(i)]->Wnd.RedrawEnabled);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(forms[static_cast<size_t>(i)]->RedrawEnabled());
   log.clear();
   ResumeFormsRedraw(*manager, std::nullopt);
   Log thawed;
   for (const std::string& line : log)
     if (line.find("redraw") != std::string::npos) thawed.push_back(line);
   EXPECT_EQ(thawed, (Log{"F0:redraw 1", "F1:redraw 1", "F2:redraw 1"}));
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(forms[static_cast<size_t>(i)]->Wnd.RedrawEnabled);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(forms[static_cast<size_t>(i)]->RedrawEnabled());
   forms[5]->SetParent(nullptr);
 }
 

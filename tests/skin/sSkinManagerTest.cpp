@@ -436,7 +436,7 @@ TEST_F(SkinManagerTest, ReadingAManagerLeavesShownFormsDrawing) {
   shown->Show();
   Pump();
   ASSERT_TRUE(shown->HandleAllocated());
-  ASSERT_TRUE(shown->Wnd.RedrawEnabled);
+  ASSERT_TRUE(shown->RedrawEnabled());
   TsStoredSkins skins;
   AddSection(*AddSkin(skins, "Skin"), "GLOBALINFO");
   const std::string body = WriteProperty("InternalSkins", StoredSkinsValue(skins), 2) + "    SkinName = 'Skin'\n";
@@ -446,6 +446,6 @@ TEST_F(SkinManagerTest, ReadingAManagerLeavesShownFormsDrawing) {
     TsSkinManager* m = ReadManager(body + (switchedOff ? "    Active = False\n" : ""), &owner);
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->CommonSkinData.Active, !switchedOff);
-    EXPECT_TRUE(shown->Wnd.RedrawEnabled);
+    EXPECT_TRUE(shown->RedrawEnabled());
   }
 }

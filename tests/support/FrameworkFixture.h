@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/backend/HeadlessBackend.h"
+#include "framework/backend/headless/HeadlessBackend.h"
 #include "framework/components/Application.h"
 #include "framework/components/Windows.h"
 

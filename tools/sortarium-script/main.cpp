@@ -13,7 +13,7 @@
 #include "ScriptRunner.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
-#include "framework/backend/HeadlessBackend.h"
+#include "framework/backend/headless/HeadlessBackend.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
 

@@ -1,4 +1,5 @@
 #include "FrameworkFixture.h"
+#include "framework/components/Clock.h"
 #include "framework/components/Timer.h"
 
 namespace {

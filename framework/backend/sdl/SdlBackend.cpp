@@ -1,6 +1,6 @@
-#include "framework/backend/SdlBackend.h"
+#include "framework/backend/sdl/SdlBackend.h"
 
-#include "framework/backend/X11Shape.h"
+#include "framework/backend/sdl/X11Shape.h"
 
 #include <SDL.h>
 
@@ -10,10 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/backend/BackendSink.h"
 #include "framework/base/Exceptions.h"
-#include "framework/components/Forms.h"
-#include "framework/components/Input.h"
-#include "framework/components/Windows.h"
 
 namespace {
 
@@ -47,7 +45,7 @@ bool EnvironmentHas(const char* name) {
 
 HWND HandleFromData(void* data) { return static_cast<HWND>(reinterpret_cast<uintptr_t>(data)); }
 
-// Runs inside SDL's event pumping: it may ask the form, but must never pump
+// Runs inside SDL's event pumping: it may ask the framework, but must never pump
 // events itself, and nothing may unwind through SDL's C frames.
 SDL_HitTestResult SDLCALL HitTestCallback(SDL_Window*, const SDL_Point* area, void* data) {
   try {
@@ -169,14 +167,7 @@ int HitTestCodeToSdl(int hitCode) {
   }
 }
 
-int SdlHitTestAt(HWND window, TPoint p) {
-  if (!IsWindow(window)) return SDL_HITTEST_NORMAL;
-  // The form answers in screen coordinates of its own idea of where it is,
-  // which is what its frame was painted for.
-  const TRect r = GetWindowRect(window);
-  const LRESULT hit = SendMessage(window, WM_NCHITTEST, 0, MakeLParam(r.Left + p.X, r.Top + p.Y));
-  return HitTestCodeToSdl(static_cast<int>(hit));
-}
+int SdlHitTestAt(HWND window, TPoint p) { return HitTestCodeToSdl(BackendSink().HitTest(window, p)); }
 
 void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
   if (width <= 0 || height <= 0) return;
@@ -290,9 +281,9 @@ SDL_Window* TSdlBackend::NativeWindow(HWND window) const {
 void TSdlBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) {
   DestroyNativeWindow(window);
   Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-  // Only a sizeable form lets the window manager resize it.
-  if (GetWindowLong(window, GWL_STYLE) & WS_THICKFRAME) flags |= SDL_WINDOW_RESIZABLE;
-  if (GetWindowLong(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
+  // Only a sizeable window may be resized by the window manager.
+  if (BackendSink().IsSizeable(window)) flags |= SDL_WINDOW_RESIZABLE;
+  if (BackendSink().IsToolWindow(window)) flags |= SDL_WINDOW_SKIP_TASKBAR;
   const int width = std::max(1, bounds.Width()), height = std::max(1, bounds.Height());
   SDL_Window* native = SDL_CreateWindow(title.c_str(), bounds.Left, bounds.Top, width, height, flags);
   if (!native) throw EOutOfResources(std::string("Cannot create a window (") + SDL_GetError() + ")");
@@ -357,7 +348,7 @@ void TSdlBackend::SetNativeBounds(HWND window, const TRect& bounds) {
   Window* w = Find(window);
   if (!w) return;
   // The border style may have changed since the window was made.
-  const bool sizeable = (GetWindowLong(window, GWL_STYLE) & WS_THICKFRAME) != 0;
+  const bool sizeable = BackendSink().IsSizeable(window);
   if (sizeable != w->Sizeable) {
     w->Sizeable = sizeable;
     SDL_SetWindowResizable(w->Native, sizeable ? SDL_TRUE : SDL_FALSE);
@@ -463,7 +454,7 @@ void TSdlBackend::FlushMotion() {
   if (!motionWindow_) return;
   const HWND window = motionWindow_;
   motionWindow_ = 0;
-  PostRawMouseMove(window, motionPoint_);
+  BackendSink().MouseMove(window, motionPoint_);
 }
 
 void TSdlBackend::PollEvents() {
@@ -488,7 +479,7 @@ void TSdlBackend::PollEvents() {
                            : e.button.button == SDL_BUTTON_MIDDLE ? 2
                                                                   : -1;
         if (w && button >= 0)
-          PostRawMouseButton(w->Handle, {e.button.x, e.button.y}, button, e.type == SDL_MOUSEBUTTONDOWN);
+          BackendSink().MouseButton(w->Handle, {e.button.x, e.button.y}, button, e.type == SDL_MOUSEBUTTONDOWN);
         break;
       }
       case SDL_MOUSEWHEEL: {
@@ -505,22 +496,22 @@ void TSdlBackend::PollEvents() {
 #else
         SDL_GetMouseState(&p.X, &p.Y);
 #endif
-        PostRawWheel(w->Handle, p, delta);
+        BackendSink().MouseWheel(w->Handle, p, delta);
         break;
       }
       case SDL_KEYDOWN:
       case SDL_KEYUP:
         if (const int vk = SdlKeyToVirtualKey(e.key.keysym.sym, e.key.keysym.scancode))
-          PostRawKey(vk, e.type == SDL_KEYDOWN, e.key.repeat != 0);
+          BackendSink().Key(vk, e.type == SDL_KEYDOWN, e.key.repeat != 0);
         break;
       case SDL_TEXTINPUT:
-        PostRawText(e.text.text);
+        BackendSink().Text(e.text.text);
         break;
       case SDL_WINDOWEVENT:
         HandleWindowEvent(e);
         break;
       case SDL_QUIT:
-        for (const auto& [handle, w] : windows_) PostWindowEvent(handle, TWindowEvent::Close);
+        for (const auto& [handle, w] : windows_) BackendSink().WindowEvent(handle, TWindowEvent::Close, {});
         break;
       case SDL_RENDER_DEVICE_RESET:
         // Every texture is gone with the device; the next presents make new
@@ -529,7 +520,7 @@ void TSdlBackend::PollEvents() {
           if (w.Texture) SDL_DestroyTexture(w.Texture);
           w.Texture = nullptr;
           w.TextureWidth = w.TextureHeight = 0;
-          PostWindowEvent(handle, TWindowEvent::Exposed);
+          BackendSink().WindowEvent(handle, TWindowEvent::Exposed, {});
         }
         break;
       default:
@@ -545,34 +536,34 @@ void TSdlBackend::HandleWindowEvent(const SDL_Event& e) {
   const HWND window = w->Handle;
   switch (e.window.event) {
     case SDL_WINDOWEVENT_CLOSE:
-      PostWindowEvent(window, TWindowEvent::Close);
+      BackendSink().WindowEvent(window, TWindowEvent::Close, {});
       break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-      PostWindowEvent(window, TWindowEvent::FocusGained);
+      BackendSink().WindowEvent(window, TWindowEvent::FocusGained, {});
       break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-      PostWindowEvent(window, TWindowEvent::FocusLost);
+      BackendSink().WindowEvent(window, TWindowEvent::FocusLost, {});
       break;
     case SDL_WINDOWEVENT_SHOWN:  // not every window system sends an expose then
     case SDL_WINDOWEVENT_EXPOSED:
-      PostWindowEvent(window, TWindowEvent::Exposed);
+      BackendSink().WindowEvent(window, TWindowEvent::Exposed, {});
       break;
     case SDL_WINDOWEVENT_MOVED:
-      PostWindowEvent(window, TWindowEvent::Moved, {e.window.data1, e.window.data2});
+      BackendSink().WindowEvent(window, TWindowEvent::Moved, {e.window.data1, e.window.data2});
       break;
     case SDL_WINDOWEVENT_MINIMIZED:
-      PostWindowEvent(window, TWindowEvent::Minimized);
+      BackendSink().WindowEvent(window, TWindowEvent::Minimized, {});
       break;
     case SDL_WINDOWEVENT_RESTORED:
-      PostWindowEvent(window, TWindowEvent::Restored);
+      BackendSink().WindowEvent(window, TWindowEvent::Restored, {});
       break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       NativeSizeChanged(*w, e.window.data1, e.window.data2);
       // The window may hold anything now; show it all again.
-      PostWindowEvent(window, TWindowEvent::Exposed);
+      BackendSink().WindowEvent(window, TWindowEvent::Exposed, {});
       break;
     case SDL_WINDOWEVENT_LEAVE:
-      PostRawMouseLeave(window);
+      BackendSink().MouseLeave(window);
       break;
     default:
       break;
@@ -584,25 +575,23 @@ void TSdlBackend::NativeSizeChanged(Window& w, int width, int height) {
   const uint64_t now = NowMs();
   auto& sizes = w.RequestedSizes;
   while (!sizes.empty() && now - sizes.front().At > kRequestedSizeLifetimeMs) sizes.pop_front();
-  // Our own request coming back, perhaps after a later one: the form is
-  // already where it wants to be. Following it would make the two chase
-  // each other.
+  // Our own request coming back, perhaps after a later one: the framework's
+  // window is already where it wants to be. Following it would make the two
+  // chase each other.
   for (const RequestedSize& r : sizes)
     if (r.Size == TSize{width, height}) return;
-  auto* form = dynamic_cast<TCustomForm*>(FindControl(w.Handle));
-  if (!form || (form->Width() == width && form->Height() == height)) return;
-  // The user or the window manager resized the window: the form follows,
-  // at the place the window is now.
+  // The user or the window manager resized the window: the framework's
+  // window follows, at the place the native one is now.
   int x = 0, y = 0;
   SDL_GetWindowPosition(w.Native, &x, &y);
-  form->SetBounds(x, y, width, height);
+  BackendSink().WindowResized(w.Handle, TRect::FromBounds(x, y, width, height));
 }
 
 SDL_Window* TSdlBackend::MessageBoxParent() {
   auto usable = [](SDL_Window* native) {
     return native && (SDL_GetWindowFlags(native) & SDL_WINDOW_SHOWN) != 0 ? native : nullptr;
   };
-  if (SDL_Window* active = usable(NativeWindow(GetActiveWindow()))) return active;
+  if (SDL_Window* active = usable(NativeWindow(BackendSink().ActiveWindow()))) return active;
   if (SDL_Window* focused = usable(SDL_GetKeyboardFocus())) return focused;
   for (const auto& [handle, w] : windows_)
     if (SDL_Window* shown = usable(w.Native)) return shown;

@@ -1,4 +1,4 @@
-#include "framework/backend/X11Shape.h"
+#include "framework/backend/sdl/X11Shape.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

@@ -1,9 +1,9 @@
-#include "framework/backend/HeadlessBackend.h"
+#include "framework/backend/headless/HeadlessBackend.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "framework/components/Input.h"
+#include "framework/backend/BackendSink.h"
 
 THeadlessBackend::THeadlessBackend(TSize screen) { SetScreenSize(screen); }
 
@@ -111,20 +111,20 @@ int THeadlessBackend::MessageBox(const std::string& caption, const std::string& 
   return (flags & 0xF) == MB_YESNO ? IDYES : IDOK;
 }
 
-void THeadlessBackend::InjectMouseMove(HWND window, TPoint p) { PostRawMouseMove(window, p); }
+void THeadlessBackend::InjectMouseMove(HWND window, TPoint p) { BackendSink().MouseMove(window, p); }
 
 void THeadlessBackend::InjectMouseButton(HWND window, TPoint p, int button, bool down) {
-  PostRawMouseMove(window, p);
-  PostRawMouseButton(window, p, button, down);
+  BackendSink().MouseMove(window, p);
+  BackendSink().MouseButton(window, p, button, down);
 }
 
-void THeadlessBackend::InjectWheel(HWND window, TPoint p, int delta) { PostRawWheel(window, p, delta); }
+void THeadlessBackend::InjectWheel(HWND window, TPoint p, int delta) { BackendSink().MouseWheel(window, p, delta); }
 
-void THeadlessBackend::InjectKey(int vk, bool down) { PostRawKey(vk, down); }
+void THeadlessBackend::InjectKey(int vk, bool down) { BackendSink().Key(vk, down, false); }
 
-void THeadlessBackend::InjectText(const std::string& utf8) { PostRawText(utf8); }
+void THeadlessBackend::InjectText(const std::string& utf8) { BackendSink().Text(utf8); }
 
-void THeadlessBackend::InjectClose(HWND window) { PostWindowEvent(window, TWindowEvent::Close); }
+void THeadlessBackend::InjectClose(HWND window) { BackendSink().WindowEvent(window, TWindowEvent::Close, {}); }
 
 void THeadlessBackend::Schedule(uint64_t delayMs, std::function<void()> action) {
   scheduled_.push_back({now_ + delayMs, scheduleCounter_++, std::move(action)});

@@ -1,7 +1,7 @@
 // The SDL2 backend without a display: SDL's dummy video driver gives real SDL
 // windows with a software renderer whose picture can be read back, and
 // events pushed into SDL's queue travel the same way a display's would.
-#include "framework/backend/SdlBackend.h"
+#include "framework/backend/sdl/SdlBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/backend/headless/HeadlessBackend.h"
 #include "framework/base/Exceptions.h"
 #include "framework/components/Application.h"
 #include "framework/components/Windows.h"
@@ -58,7 +59,9 @@ class SdlBackendTest : public ::testing::Test {
   }
   void TearDown() override {
     FinalizeFramework();
-    SetBackend(nullptr);  // SDL_Quit, which also forgets the hints
+    // Ends SDL (SDL_Quit also forgets the hints); the tests that follow get
+    // the headless backend the test main gives every test.
+    InstallHeadlessBackend();
   }
 
   void Pump() { Application->ProcessMessages(); }

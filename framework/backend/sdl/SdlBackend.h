@@ -1,9 +1,10 @@
 // The SDL2 backend: the real window. Each top-level form gets one borderless
 // SDL window; the framework paints the whole window, frame included, and
 // the window manager learns where the caption and borders are through a hit
-// test that asks the form (WM_NCHITTEST). Presents convert the dirty parts of
-// the form's 24-bit framebuffer into one XRGB8888 streaming texture per
-// window, so SDL never converts pixels on its own.
+// test that asks the framework (the form's WM_NCHITTEST, through the backend
+// sink). Presents convert the dirty parts of the form's 24-bit framebuffer
+// into one XRGB8888 streaming texture per window, so SDL never converts
+// pixels on its own.
 #pragma once
 
 #include <cstddef>
