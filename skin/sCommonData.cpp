@@ -192,6 +192,7 @@ bool TsCommonData::IsUpdating() const {
 }
 
 void TsCommonData::InitCacheBmp() {
+  ++CacheBuilds;
   if (!CacheBmp) CacheBmp = std::make_unique<TBitmap>();
   CacheBmp->SetPixelFormat(TPixelFormat::pf24bit);
   if (OwnerControl && (CacheBmp->Width() != OwnerControl->Width() || CacheBmp->Height() != OwnerControl->Height()))

@@ -10,6 +10,7 @@
 // messages to HandleSkinCommand and HandlePlainMessage.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -80,6 +81,9 @@ class TsCommonData : public TPersistent {
   TsControlKind CtrlKind = TsControlKind::None;
   bool Focused = false;
   bool MouseAbove = false;
+  // How often the cache was rebuilt: every rebuild starts with
+  // InitCacheBmp. Tools and benchmarks read it to see what a repaint cost.
+  uint32_t CacheBuilds = 0;
 
   // --- operations ---
   // After construction and from the owner's Loaded: resolve the section
