@@ -1,6 +1,11 @@
 #include "app/Startup.h"
 
 #include "app/Unit1.h"
+
+#include <cstdio>
+
+#include "archives/ArchiveUnits.h"
+#include "archives/QorStoredSkin.h"
 #include "controls/ControlsRegistration.h"
 #include "framework/components/Application.h"
 #include "framework/graphics/JpegImage.h"
@@ -13,13 +18,15 @@ void RegisterCompiledResources();
 
 void StartUnits() {
   RegisterCompiledResources();
+  RegisterFrameworkClasses();
+  InitializeFramework();
   RegisterPngFormat();
   RegisterJpegFormat();
-  RegisterFrameworkClasses();
+  RegisterQorStoredSkinClass();
+  StartArchiveUnits();
   RegisterSkinClasses();
   RegisterSkinnedControlClasses();
   RegisterUnit1Classes();
-  InitializeFramework();
 }
 
 TForm1* CreateMainWindow() {
@@ -28,4 +35,14 @@ TForm1* CreateMainWindow() {
   return Application->CreateForm<TForm1>();
 }
 
-void StopUnits() { FinalizeFramework(); }
+void StopUnits() {
+  StopArchiveUnits();
+  FinalizeFramework();
+}
+
+void ReportStartupFailure(const std::exception& e) {
+  std::fprintf(stderr, "sortarium: %s\n", e.what());
+  if (!Application) return;
+  Application->SetTitle(kApplicationTitle);
+  Application->ShowException(e.what());
+}

@@ -12,7 +12,13 @@ int main() {
     std::fprintf(stderr, "sortarium: %s\n", e.what());
     return 1;
   }
-  StartUnits();
+  try {
+    StartUnits();
+  } catch (const std::exception& e) {
+    ReportStartupFailure(e);
+    StopUnits();
+    return 1;
+  }
   try {
     CreateMainWindow();
   } catch (const std::exception& e) {

@@ -94,11 +94,11 @@ namespace {
 std::pair<const uint8_t*, size_t> StoredFileBytes(const TPropValue& value, TReader& reader) {
   if (value.kind != TPropValue::Kind::Binary) reader.Error(value.line, "Binary data expected");
   const std::vector<uint8_t>& bytes = value.bytes;
-  if (bytes.size() < 4) reader.Error(value.line, "Picture data is too short");
+  if (bytes.size() < 4) reader.Error(value.line, "Stored data is too short");
   const uint32_t count = static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
                          static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
   if (count != bytes.size() - 4)
-    reader.Error(value.line, Format("Picture data holds %s bytes but says %s",
+    reader.Error(value.line, Format("Stored data holds %s bytes but says %s",
                                     {IntToStr(static_cast<int64_t>(bytes.size() - 4)), IntToStr(int64_t{count})}));
   return {bytes.data() + 4, bytes.size() - 4};
 }
@@ -106,7 +106,17 @@ std::pair<const uint8_t*, size_t> StoredFileBytes(const TPropValue& value, TRead
 TPropValue StoredFileValue(const TGraphic* graphic) {
   TMemoryStream stream;
   if (graphic) graphic->SaveToStream(stream);
-  const std::vector<uint8_t>& file = stream.Bytes();
+  return StoredBytesValue(stream.Bytes());
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadStoredBytes(const TPropValue& value, TReader& reader) {
+  const auto [data, size] = StoredFileBytes(value, reader);
+  return std::vector<uint8_t>(data, data + size);
+}
+
+TPropValue StoredBytesValue(const std::vector<uint8_t>& file) {
   const auto count = static_cast<uint32_t>(file.size());
   TPropValue v;
   v.kind = TPropValue::Kind::Binary;
@@ -115,8 +125,6 @@ TPropValue StoredFileValue(const TGraphic* graphic) {
   std::copy(file.begin(), file.end(), v.bytes.begin() + 4);
   return v;
 }
-
-}  // namespace
 
 void ReadBitmapData(TBitmap& bitmap, const TPropValue& value, TReader& reader) {
   const auto [data, size] = StoredFileBytes(value, reader);

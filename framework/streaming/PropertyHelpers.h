@@ -142,3 +142,6 @@ void ReadBitmapData(TBitmap& bitmap, const TPropValue& value, TReader& reader);
 void ReadPictureData(TPicture& picture, const TPropValue& value, TReader& reader);
 TPropValue BitmapDataValue(const TBitmap& bitmap);
 TPropValue PictureDataValue(const TPicture& picture);
+// Any file's bytes kept the same way: the count, then the bytes.
+std::vector<uint8_t> ReadStoredBytes(const TPropValue& value, TReader& reader);
+TPropValue StoredBytesValue(const std::vector<uint8_t>& bytes);

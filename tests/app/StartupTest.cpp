@@ -1,5 +1,9 @@
 #include "AppFixture.h"
 
+#include "archives/ArchiveUnits.h"
+#include "archives/PreloadedZips.h"
+#include "archives/QorStoredSkin.h"
+
 namespace {
 
 struct GeometryCase {
@@ -82,6 +86,39 @@ TEST_F(StartupTest, DifferentSeedsGiveDifferentRows) {
   SetRandomizeSeed(999);
   form->FormCreate(form);
   EXPECT_NE(Values(), first);
+}
+
+// Start-up preloads the program's two archives: the skin file's archive as
+// the global stored skin's bytes, the pictures' directory under
+// "_general.zip"; shut-down frees both.
+TEST_F(StartupTest, ArchivesArePreloadedAndFreedAgain) {
+  TQorPreloadedZipFileList* list = PreloadedZipFiles();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->Count(), 1);
+  const TQorPreloadedZipFile& general = list->Items(0);
+  EXPECT_EQ(general.Name, "_general.zip");
+  EXPECT_EQ(general.Tag, 0);
+  const TZipFile& zip = *general.Zip;
+  ASSERT_EQ(zip.LocalFiles.size(), 5u);
+  EXPECT_EQ(zip.CentralFiles.size(), 5u);
+  EXPECT_EQ(zip.EndSignature, kEndOfDirectorySignature);
+  const char* names[] = {"dropdown_disabled.png", "dropdown.png", "stdicon16.png", "stdicon32.png", "stdicon48.png"};
+  for (size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(zip.LocalFiles[i].Name, names[i]);
+    EXPECT_EQ(zip.CentralFiles[i].Name, names[i]);
+    EXPECT_EQ(zip.LocalFiles[i].Method, i < 2 ? 8 : 0) << names[i];
+    EXPECT_EQ(zip.LocalFiles[i].Data.size(), zip.LocalFiles[i].CompressedSize);
+  }
+  TQorStoredSkin* skin = GlobalQorStoredSkin();
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->FileName(), "_internal.zip");
+  EXPECT_EQ(skin->FileData().Size(), 2482);
+  EXPECT_EQ(QorStoredSkins(), std::vector<TQorStoredSkin*>{skin});
+
+  StopArchiveUnits();
+  EXPECT_EQ(PreloadedZipFiles(), nullptr);
+  EXPECT_EQ(GlobalQorStoredSkin(), nullptr);
+  EXPECT_TRUE(QorStoredSkins().empty());
 }
 
 }  // namespace

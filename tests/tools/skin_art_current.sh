@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The stored skin in the window description is the generator's output: running
-# the generator on a copy of the description must change nothing, so art code
-# changed without regenerating (or a generator that is not repeatable) fails.
+# The stored skin in the window description and the two archives of the
+# resources are the generator's output: running the generator on copies must
+# change nothing, so art code changed without regenerating (or a generator
+# that is not repeatable) fails.
 #
 #   skin_art_current.sh GENERATOR SOURCE_DIR
 set -eu
@@ -11,10 +12,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cp "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm"
-"$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" >/dev/null
+"$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" --archives "$work" >/dev/null
 if ! cmp -s "$work/Unit1.dfm" "$source_dir/resources/Unit1.dfm"; then
   echo "resources/Unit1.dfm is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
   diff "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm" | head -n 20 >&2
   exit 1
 fi
-echo "skin_art_current: the stored skin matches its generator"
+for archive in INTERNAL_ZIP.zip GENERAL_ZIP.zip; do
+  if ! cmp -s "$work/$archive" "$source_dir/resources/$archive"; then
+    echo "resources/$archive is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
+    exit 1
+  fi
+done
+echo "skin_art_current: the stored skin and the archives match their generator"

@@ -1,8 +1,10 @@
 // sortarium-skin-art: draws the stored skin "NextKavra (internal)" and writes
-// it into the window description.
+// it into the window description, and the two archives of the resources
+// (INTERNAL_ZIP.zip with a skin file, GENERAL_ZIP.zip with the program's
+// icon and drop-down arrows).
 //
 //   sortarium-skin-art [--description resources/Unit1.dfm] [--preview tools/skin-art/preview.png]
-//                      [--demo FILE.png]
+//                      [--archives resources] [--demo FILE.png]
 //
 // The skin is built in memory, checked against every count, value and size
 // the program relies on, read back the way the program reads it, and only
@@ -12,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Archives.h"
 #include "SkinArt.h"
 #include "framework/graphics/BmpCodec.h"
 #include "framework/graphics/Picture.h"
@@ -24,7 +27,8 @@ constexpr int kPaletteSize = 256;
 int Usage(const std::string& message) {
   std::fprintf(stderr, "sortarium-skin-art: %s\n", message.c_str());
   std::fprintf(stderr,
-               "usage: sortarium-skin-art [--description FILE.dfm] [--preview FILE.png] [--demo FILE.png]\n");
+               "usage: sortarium-skin-art [--description FILE.dfm] [--preview FILE.png] [--archives DIR]\n"
+               "                          [--demo FILE.png]\n");
   return 2;
 }
 
@@ -61,6 +65,16 @@ std::string ReadFile(const std::string& name) {
   return text.str();
 }
 
+// Writes only when the bytes change, so an unchanged file keeps its time.
+void WriteIfChanged(const std::string& name, const std::vector<uint8_t>& bytes) {
+  std::ifstream in(name, std::ios::binary);
+  const std::vector<uint8_t> old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in && old == bytes) return;
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) throw std::runtime_error("cannot write " + name);
+}
+
 void WriteFile(const std::string& name, const std::string& text) {
   std::ofstream out(name, std::ios::binary | std::ios::trunc);
   out << text;
@@ -77,6 +91,7 @@ int Fail(const std::vector<std::string>& problems) {
 
 int main(int argc, char** argv) {
   std::string description = "resources/Unit1.dfm", preview = "tools/skin-art/preview.png", demo;
+  std::string archives = "resources";
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (i + 1 >= argc) return Usage(a.rfind("--", 0) == 0 ? a + " needs a file name" : "unknown argument " + a);
@@ -84,6 +99,8 @@ int main(int argc, char** argv) {
       description = argv[++i];
     else if (a == "--preview")
       preview = argv[++i];
+    else if (a == "--archives")
+      archives = argv[++i];
     else if (a == "--demo")
       demo = argv[++i];
     else
@@ -119,7 +136,13 @@ int main(int argc, char** argv) {
 
     const std::string text = ReadFile(description);
     const std::string updated = ReplaceInternalSkins(text, property);
+    const std::vector<uint8_t> internalZip = BuildInternalZip(skin);
+    const std::vector<uint8_t> generalZip = BuildGeneralZip();
     if (updated != text) WriteFile(description, updated);
+    if (!archives.empty()) {
+      WriteIfChanged(archives + "/INTERNAL_ZIP.zip", internalZip);
+      WriteIfChanged(archives + "/GENERAL_ZIP.zip", generalZip);
+    }
     if (!preview.empty()) WritePreview(master, huge, preview);
     if (!demo.empty()) WriteDemo(master, huge, demo);
     std::printf("sortarium-skin-art: %d sections, %d images, master %zu bytes, BUTTONHUGE.BMP %zu bytes -> %s\n",

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "Json.h"
+#include "ArchiveDump.h"
 #include "SkinDump.h"
 #include "app/Unit1.h"
 #include "controls/sBitBtn.h"
@@ -324,7 +325,8 @@ std::string TScriptRunner::Dump() const {
                         {"listing", TJson::Quote(form_->sText1->Text())},
                         {"bounds", TJson::Object(bounds)},
                         {"window", window},
-                        {"messageBoxes", TJson::Array(boxes)}});
+                        {"messageBoxes", TJson::Array(boxes)},
+                        {"archives", DumpArchives()}});
 }
 
 std::string TScriptRunner::DumpSkin(const std::string& section) const {

@@ -72,7 +72,13 @@ int main(int argc, char** argv) {
 
   THeadlessBackend* backend = InstallHeadlessBackend(screen);
   if (seed) SetRandomizeSeed(*seed);
-  StartUnits();
+  try {
+    StartUnits();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "sortarium-script: %s\n", e.what());
+    StopUnits();
+    return 1;
+  }
   int exitCode = 0;
   try {
     TForm1* form = CreateMainWindow();
