@@ -113,6 +113,9 @@ std::string ReplaceInternalSkins(const std::string& description, const std::stri
 void WritePreview(const TBitmap& master, const TBitmap& huge, const std::string& fileName);
 // A mock window assembled from the pieces, for judging the art at real size.
 void WriteDemo(const TBitmap& master, const TBitmap& huge, const std::string& fileName);
+// The window's bordered items painted by the engine with `skins` loaded,
+// written enlarged into the folder `dir`.
+void RenderBorders(const TsStoredSkins& skins, const std::string& dir);
 // Reads the property back the way the program does; an empty answer when it
 // reads and writes out to the same text.
 std::string VerifyReadBack(const std::string& property);
