@@ -8,6 +8,9 @@ namespace {
 
 using namespace skin_colors;
 
+constexpr float kEditRadius = 1.5f;
+constexpr float kTabRadius = 3;
+
 float W(const TArtCanvas& f) { return static_cast<float>(f.Width()); }
 float H(const TArtCanvas& f) { return static_cast<float>(f.Height()); }
 TSdf Whole(const TArtCanvas& f, float radius) { return RoundRect(0, 0, W(f), H(f), radius); }
@@ -53,7 +56,7 @@ void DrawTopGroove(TArtCanvas& f, float alpha) {
 }
 
 void DrawEdit(TArtCanvas& f, int state) {
-  const TSdf outer = Whole(f, 1.5f);
+  const TSdf outer = Whole(f, kEditRadius);
   const TSdf inner = Grow(outer, -1);
   f.Fill(Intersect(inner, Above(2)), kNavy, 0.08f);
   if (state == kHot) f.Fill(Stroke(inner, 1), kBright, 0.3f);
@@ -73,7 +76,7 @@ void DrawChannel(TArtCanvas& f, float radius) {
 // A tab standing on the page below it: rounded top corners, no bottom line.
 void DrawTabTop(TArtCanvas& f, int state) {
   const float w = W(f), h = H(f);
-  const TSdf shape = RoundRect(0, 0, w, h + 4, 3);
+  const TSdf shape = RoundRect(0, 0, w, h + 4, kTabRadius);
   f.Fill(Stroke(Grow(shape, -1), 1), kWhite, state == kPressed ? 0.9f : 0.7f);
   if (state != kNormal) {
     const TArtRgb accent = state == kHot ? kBright : Mix(kBright, kNavy, 0.3f);
@@ -141,11 +144,36 @@ void DrawTick(TArtCanvas& f, bool horizontal) {
     f.Fill(Intersect(Below(1), Above(2)), kSteel, 0.9f);
 }
 
+// A piece whose frame is rounded by `radius`, and the same for a frame that
+// is only drawn when hot or pressed (its normal frame has no shape at all).
+TArtPiece Rounded(std::string key, std::function<void(TArtCanvas&, int)> draw, float radius) {
+  return {std::move(key), std::move(draw), Ground, RoundedOutline(radius)};
+}
+TArtPiece RoundedWhenLit(std::string key, std::function<void(TArtCanvas&, int)> draw, float radius) {
+  return {std::move(key), std::move(draw), Ground, [radius](float w, float h, int state) {
+            return state == kNormal ? TSdf{} : RoundRect(0, 0, w, h, radius);
+          }};
+}
+// A frame rounded only at the two corners away from its open side, the side
+// a tab (or a bar's title) stands on.
+enum class TOpenSide { Bottom, Top, Left, Right };
+TArtPiece Tab(std::string key, std::function<void(TArtCanvas&, int)> draw, TOpenSide open) {
+  return {std::move(key), std::move(draw), Ground, [open](float w, float h, int) {
+            switch (open) {
+              case TOpenSide::Bottom: return RoundRect(0, 0, w, h + 4, kTabRadius);
+              case TOpenSide::Top: return RoundRect(0, -4, w, h, kTabRadius);
+              case TOpenSide::Left: return RoundRect(-4, 0, w, h, kTabRadius);
+              case TOpenSide::Right: break;
+            }
+            return RoundRect(0, 0, w + 4, h, kTabRadius);
+          }};
+}
+
 }  // namespace
 
 const std::vector<TArtPiece>& ControlArtPieces() {
   static const std::vector<TArtPiece> pieces = {
-      {"menu-item", [](TArtCanvas& f, int s) { DrawFlatButton(f, s, 2.5f); }},
+      RoundedWhenLit("menu-item", [](TArtCanvas& f, int s) { DrawFlatButton(f, s, 2.5f); }, 2.5f),
       {"main-menu",
        [](TArtCanvas& f, int) {
          f.Fill(Intersect(Below(H(f) - 2), Above(H(f) - 1)), kWhite, 0.7f);
@@ -153,36 +181,43 @@ const std::vector<TArtPiece>& ControlArtPieces() {
        }},
       {"arrow-combo", DrawArrowDown},
       {"page", [](TArtCanvas& f, int) { DrawLinedFrame(f, 0, kSteel, 0.9f, 0.8f); }},
-      {"scroll-track", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2, Mix(kSteel, kWhite, 0.3f), 0.5f, 0.5f); }},
+      Rounded("scroll-track", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2, Mix(kSteel, kWhite, 0.3f), 0.5f, 0.5f); },
+              2),
       {"status-bar", [](TArtCanvas& f, int) { DrawTopGroove(f, 0.55f); }},
       {"divider", [](TArtCanvas& f, int) { DrawTopGroove(f, 0.7f); }},
-      {"calc-panel", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2.5f, kSteel, 0.7f, 0.8f); }},
+      Rounded("calc-panel", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2.5f, kSteel, 0.7f, 0.8f); }, 2.5f),
       {"panel-low", [](TArtCanvas& f, int) { DrawSunken(f); }},
       {"toolbar",
        [](TArtCanvas& f, int) {
          f.Fill(Above(1), kWhite, 0.8f);
          f.Fill(Below(H(f) - 1), kSteel, 0.5f);
        }},
-      {"edit", DrawEdit},
+      Rounded("edit", DrawEdit, kEditRadius),
       {"drag-bar",
        [](TArtCanvas& f, int) {
          f.Fill(Above(1), kWhite, 0.5f);
          f.Fill(Below(H(f) - 1), kNavy, 0.6f);
        }},
-      {"progress", [](TArtCanvas& f, int) { DrawChannel(f, 2.5f); }},
+      Rounded("progress", [](TArtCanvas& f, int) { DrawChannel(f, 2.5f); }, 2.5f),
       {"gauge", [](TArtCanvas& f, int) { DrawChannel(f, 0); }},
-      {"tab-top", DrawTabTop},
-      {"tab-bottom", [](TArtCanvas& f, int s) {
-         Turned(f, s, f.Width(), f.Height(), DrawTabTop, [](const TArtCanvas& c) { return c.MirroredY(); });
-       }},
-      {"tab-right", [](TArtCanvas& f, int s) {
-         Turned(f, s, f.Height(), f.Width(), DrawTabTop, [](const TArtCanvas& c) { return c.Rotated(); });
-       }},
-      {"tab-left", [](TArtCanvas& f, int s) {
-         Turned(f, s, f.Height(), f.Width(), DrawTabTop,
-                [](const TArtCanvas& c) { return c.Rotated().MirroredX(); });
-       }},
-      {"scroll-button", [](TArtCanvas& f, int s) { DrawSmallButton(f, s, 2.5f); }},
+      Tab("tab-top", DrawTabTop, TOpenSide::Bottom),
+      Tab("tab-bottom",
+          [](TArtCanvas& f, int s) {
+            Turned(f, s, f.Width(), f.Height(), DrawTabTop, [](const TArtCanvas& c) { return c.MirroredY(); });
+          },
+          TOpenSide::Top),
+      Tab("tab-right",
+          [](TArtCanvas& f, int s) {
+            Turned(f, s, f.Height(), f.Width(), DrawTabTop, [](const TArtCanvas& c) { return c.Rotated(); });
+          },
+          TOpenSide::Left),
+      Tab("tab-left",
+          [](TArtCanvas& f, int s) {
+            Turned(f, s, f.Height(), f.Width(), DrawTabTop,
+                   [](const TArtCanvas& c) { return c.Rotated().MirroredX(); });
+          },
+          TOpenSide::Right),
+      Rounded("scroll-button", [](TArtCanvas& f, int s) { DrawSmallButton(f, s, 2.5f); }, 2.5f),
       {"arrow-down", DrawArrowDown},
       {"arrow-up", [](TArtCanvas& f, int s) {
          Turned(f, s, f.Width(), f.Height(), DrawArrowDown, [](const TArtCanvas& c) { return c.MirroredY(); });
@@ -198,20 +233,22 @@ const std::vector<TArtPiece>& ControlArtPieces() {
       {"grip-v", [](TArtCanvas& f, int s) {
          Turned(f, s, f.Height(), f.Width(), DrawGripLines, [](const TArtCanvas& c) { return c.Rotated(); });
        }},
-      {"small-button", [](TArtCanvas& f, int s) { DrawSmallButton(f, s, 2.0f); }},
+      Rounded("small-button", [](TArtCanvas& f, int s) { DrawSmallButton(f, s, 2.0f); }, 2.0f),
       {"bar", [](TArtCanvas& f, int) { DrawLinedFrame(f, 0, kSteel, 0.6f, 0.8f); }},
-      {"bar-panel", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2.5f, kSteel, 0.4f, 0.6f); }},
-      {"tool-button", [](TArtCanvas& f, int s) { DrawFlatButton(f, s, 3.0f); }},
-      {"speed-button", [](TArtCanvas& f, int s) { DrawSmallButton(f, s, 3.5f); }},
-      {"bar-title",
-       [](TArtCanvas& f, int) {
-         const TSdf shape = RoundRect(0, 0, W(f), H(f) + 4, 3);
-         f.Fill(Intersect(Stroke(Grow(shape, -1), 1), Above(2)), kWhite, 0.35f);
-         f.Fill(Stroke(shape, 1), kNavy, 0.6f);
-       }},
+      Rounded("bar-panel", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2.5f, kSteel, 0.4f, 0.6f); }, 2.5f),
+      RoundedWhenLit("tool-button", [](TArtCanvas& f, int s) { DrawFlatButton(f, s, 3.0f); }, 3.0f),
+      Rounded("speed-button", [](TArtCanvas& f, int s) { DrawSmallButton(f, s, 3.5f); }, 3.5f),
+      Tab("bar-title",
+          [](TArtCanvas& f, int) {
+            const TSdf shape = RoundRect(0, 0, W(f), H(f) + 4, kTabRadius);
+            f.Fill(Intersect(Stroke(Grow(shape, -1), 1), Above(2)), kWhite, 0.35f);
+            f.Fill(Stroke(shape, 1), kNavy, 0.6f);
+          },
+          TOpenSide::Bottom),
       {"pattern", DrawPattern},
-      {"hint", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2.5f, Mix(kSteel, kNavy, 0.3f), 0.9f, 0.8f); }},
-      {"slider-channel", [](TArtCanvas& f, int) { DrawChannel(f, 2.5f); }},
+      Rounded("hint", [](TArtCanvas& f, int) { DrawLinedFrame(f, 2.5f, Mix(kSteel, kNavy, 0.3f), 0.9f, 0.8f); },
+              2.5f),
+      Rounded("slider-channel", [](TArtCanvas& f, int) { DrawChannel(f, 2.5f); }, 2.5f),
       {"slider-h", DrawSliderThumb},
       {"slider-v", [](TArtCanvas& f, int s) {
          Turned(f, s, f.Height(), f.Width(), DrawSliderThumb, [](const TArtCanvas& c) { return c.Rotated(); });

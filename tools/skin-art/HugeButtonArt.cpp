@@ -5,7 +5,7 @@
 
 void DrawHugeButtonFrame(TArtCanvas& f, int state) {
   const float w = static_cast<float>(f.Width()), h = static_cast<float>(f.Height());
-  const TSdf outer = RoundRect(0, 0, w, h, 14);
+  const TSdf outer = RoundRect(0, 0, w, h, kHugeButtonRadius);
   const TSdf line = Stroke(outer, 2);
   const TSdf inside = Grow(outer, -2);
   switch (state) {

@@ -45,16 +45,34 @@ TImage Raw(const TBitmap& bitmap) {
   return out;
 }
 
-// Draws one picture frame of (left, top, fw, fh) at (dx, dy), as the engine does.
-void DrawFrame(TImage& target, const TBitmap& source, int left, int top, int fw, int fh, int maskType, int dx,
-               int dy) {
+// The engine reads the mask of a border's edges and middle lighter: every
+// grey lifted by 100.
+int Lighter(int mask) {
+  const int grey = std::min((mask & 0xFF) + 100, 255);
+  return grey | (grey << 8) | (grey << 16);
+}
+
+bool InCorner(int x, int y, int w, int h, const TImageItem& s) {
+  return (x < s.WL || x >= w - s.WR) && (y < s.WT || y >= h - s.WB);
+}
+
+// Draws one picture frame of item `s` from (left, top) at (dx, dy), as the
+// engine does.
+void DrawFrame(TImage& target, const TBitmap& source, const TImageItem& s, int left, int top, int dx, int dy) {
+  const int fw = s.FrameWidth(), fh = s.FrameHeight();
+  const bool border = s.ImgType == TsImgType::itisaBorder;
   for (int y = 0; y < fh; ++y)
     for (int x = 0; x < fw; ++x) {
       if (!target.Inside(dx + x, dy + y)) continue;
-      const int s = source.Pixel(left + x, top + y);
-      if (s == skin_colors::Magenta) continue;
+      const int c = source.Pixel(left + x, top + y);
+      if (c == skin_colors::Magenta) continue;
       int& d = target.At(dx + x, dy + y);
-      d = maskType == 1 ? MaskBlend(d, s, source.Pixel(left + x, top + fh + y)) : s;
+      if (s.MaskType != 1) {
+        d = c;
+        continue;
+      }
+      const int mask = source.Pixel(left + x, top + fh + y);
+      d = MaskBlend(d, c, border && !InCorner(x, y, fw, fh, s) ? Lighter(mask) : mask);
     }
 }
 
@@ -64,8 +82,7 @@ TImage Masked(const TBitmap& bitmap, const std::vector<TImageItem>& items) {
     for (int x = 0; x < out.Width; ++x) out.At(x, y) = Checker(x, y);
   for (const TImageItem& s : items)
     for (int f = 0; f < s.ImageCount; ++f)
-      DrawFrame(out, bitmap, s.Left + f * s.FrameWidth(), s.Top, s.FrameWidth(), s.FrameHeight(), s.MaskType,
-                s.Left + f * s.FrameWidth(), s.Top);
+      DrawFrame(out, bitmap, s, s.Left + f * s.FrameWidth(), s.Top, s.Left + f * s.FrameWidth(), s.Top);
   return out;
 }
 
@@ -150,13 +167,17 @@ void DrawBorder(TImage& target, const TBitmap& source, const TImageItem& s, int 
       const int src = source.Pixel(sx, sy);
       if (src == skin_colors::Magenta || !target.Inside(r.L + x, r.T + y)) continue;
       int& d = target.At(r.L + x, r.T + y);
-      d = s.MaskType == 1 ? MaskBlend(d, src, source.Pixel(sx, sy + fh)) : src;
+      if (s.MaskType != 1) {
+        d = src;
+        continue;
+      }
+      const int mask = source.Pixel(sx, sy + fh);
+      d = MaskBlend(d, src, InCorner(x, y, w, h, s) ? mask : Lighter(mask));
     }
 }
 
 void DrawGlyph(TImage& target, const TBitmap& master, const TImageItem& s, int state, int x, int y) {
-  DrawFrame(target, master, s.Left + state * s.FrameWidth(), s.Top, s.FrameWidth(), s.FrameHeight(), s.MaskType, x,
-            y);
+  DrawFrame(target, master, s, s.Left + state * s.FrameWidth(), s.Top, x, y);
 }
 
 }  // namespace

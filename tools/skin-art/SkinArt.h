@@ -37,7 +37,15 @@ struct TArtPiece {
   // Without a mask, antialiased edges are blended with this colour (what the
   // picture is expected to sit on) and nearly empty pixels become magenta.
   int Backdrop = skin_colors::Ground;
+  // For a masked border: the shape the control has in state frame `state`
+  // of w x h, rounded corners included. Pixels of the corner squares
+  // outside it show the parent, those inside the control's own background.
+  // Unset (or an empty shape) means the whole frame.
+  std::function<TSdf(float w, float h, int state)> Outline = {};
 };
+
+// The outline of a frame rounded by `radius` at all four corners.
+std::function<TSdf(float, float, int)> RoundedOutline(float radius);
 
 // Every drawing, by key. Pieces of the window's own sections and those of the
 // other controls live in two files.
@@ -62,6 +70,9 @@ struct TImageItem {
   int FrameHeight() const { return MaskType == 1 ? (Bottom - Top) / 2 : Bottom - Top; }
 };
 
+// The corner radius of the large button, shared by its drawing and its outline.
+inline constexpr float kHugeButtonRadius = 14;
+
 inline constexpr int kMasterWidth = 210;
 inline constexpr int kMasterHeight = 300;
 inline constexpr int kHugeWidth = 288;
@@ -85,10 +96,16 @@ struct TComposed {
         Exact(static_cast<size_t>(w) * h, true) {}
 };
 
+// The corner squares of a nine-slice border (all zero for anything else).
+struct TCornerSquares {
+  int WL = 0, WT = 0, WR = 0, WB = 0;
+};
+
 // Writes the frames of `piece` (count frames of fw x fh, with a mask below
-// when maskType is 1) into `target` at (left, top).
+// when maskType is 1) into `target` at (left, top). The corner squares of a
+// masked border get masks that match how the engine reads its edges.
 void ComposeImage(TComposed& target, const TArtPiece& piece, int left, int top, int frameWidth, int frameHeight,
-                  int imageCount, int maskType);
+                  int imageCount, int maskType, TCornerSquares corners = {});
 TComposed ComposeMaster();
 TComposed ComposeHugeButton();
 void DrawHugeButtonFrame(TArtCanvas& frame, int state);
@@ -113,6 +130,9 @@ std::string ReplaceInternalSkins(const std::string& description, const std::stri
 void WritePreview(const TBitmap& master, const TBitmap& huge, const std::string& fileName);
 // A mock window assembled from the pieces, for judging the art at real size.
 void WriteDemo(const TBitmap& master, const TBitmap& huge, const std::string& fileName);
+// The window's bordered items painted by the engine with `skins` loaded,
+// written enlarged into the folder `dir`.
+void RenderBorders(const TsStoredSkins& skins, const std::string& dir);
 // Reads the property back the way the program does; an empty answer when it
 // reads and writes out to the same text.
 std::string VerifyReadBack(const std::string& property);

@@ -12,13 +12,15 @@ namespace {
 using namespace skin_colors;
 
 const TArtRgb kContour = Mix(kSteel, kNavy, 0.35f);
+constexpr float kButtonRadius = 4.5f;
+constexpr float kGroupBoxRadius = 2.5f;
 
 
 // --- Push button: a rounded outline, a white inner light, a blue glow when
 // hot, a shadow under the top edge when pressed.
 void DrawButton(TArtCanvas& f, int state) {
   const float w = static_cast<float>(f.Width()), h = static_cast<float>(f.Height());
-  const TSdf outer = RoundRect(0, 0, w, h, 4.5f);
+  const TSdf outer = RoundRect(0, 0, w, h, kButtonRadius);
   const TSdf inner1 = Grow(outer, -1), inner2 = Grow(outer, -2);
   switch (state) {
     case kNormal:
@@ -56,7 +58,7 @@ void DrawPanel(TArtCanvas& f, int) {
 
 // --- Group box: a thin etched rounded frame.
 void DrawGroupBox(TArtCanvas& f, int) {
-  const TSdf outer = RoundRect(0, 0, static_cast<float>(f.Width()), static_cast<float>(f.Height()), 2.5f);
+  const TSdf outer = RoundRect(0, 0, static_cast<float>(f.Width()), static_cast<float>(f.Height()), kGroupBoxRadius);
   f.Fill(Stroke(Grow(outer, -1), 1), kWhite, 0.7f);
   f.Fill(Stroke(outer, 1), Mix(kSteel, kNavy, 0.1f), 0.8f);
 }
@@ -205,9 +207,9 @@ void DrawGrip(TArtCanvas& f, int) {
 
 const std::vector<TArtPiece>& WindowArtPieces() {
   static const std::vector<TArtPiece> pieces = {
-      {"button", DrawButton},
+      {"button", DrawButton, Ground, RoundedOutline(kButtonRadius)},
       {"panel", DrawPanel},
-      {"group-box", DrawGroupBox},
+      {"group-box", DrawGroupBox, Ground, RoundedOutline(kGroupBoxRadius)},
       {"form", DrawForm},
       {"form-title", DrawFormTitle},
       {"radio-checked", [](TArtCanvas& f, int s) { DrawRadio(f, s, true); }},

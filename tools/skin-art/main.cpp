@@ -4,12 +4,14 @@
 // icon and drop-down arrows).
 //
 //   sortarium-skin-art [--description resources/Unit1.dfm] [--preview tools/skin-art/preview.png]
-//                      [--archives resources] [--demo FILE.png]
+//                      [--archives resources] [--demo FILE.png] [--render-borders DIR]
 //
 // The skin is built in memory, checked against every count, value and size
 // the program relies on, read back the way the program reads it, and only
 // then written. The output depends on nothing but this code: two runs give
-// the same bytes.
+// the same bytes. --render-borders also paints the window's bordered items
+// through the engine with the new skin and writes them, four times enlarged,
+// into DIR (see RenderBorders.cpp).
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -28,7 +30,7 @@ int Usage(const std::string& message) {
   std::fprintf(stderr, "sortarium-skin-art: %s\n", message.c_str());
   std::fprintf(stderr,
                "usage: sortarium-skin-art [--description FILE.dfm] [--preview FILE.png] [--archives DIR]\n"
-               "                          [--demo FILE.png]\n");
+               "                          [--demo FILE.png] [--render-borders DIR]\n");
   return 2;
 }
 
@@ -90,11 +92,11 @@ int Fail(const std::vector<std::string>& problems) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string description = "resources/Unit1.dfm", preview = "tools/skin-art/preview.png", demo;
+  std::string description = "resources/Unit1.dfm", preview = "tools/skin-art/preview.png", demo, renderDir;
   std::string archives = "resources";
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (i + 1 >= argc) return Usage(a.rfind("--", 0) == 0 ? a + " needs a file name" : "unknown argument " + a);
+    if (i + 1 >= argc) return Usage(a.rfind("--", 0) == 0 ? a + " needs a value" : "unknown argument " + a);
     if (a == "--description")
       description = argv[++i];
     else if (a == "--preview")
@@ -103,6 +105,8 @@ int main(int argc, char** argv) {
       archives = argv[++i];
     else if (a == "--demo")
       demo = argv[++i];
+    else if (a == "--render-borders")
+      renderDir = argv[++i];
     else
       return Usage("unknown option " + a);
   }
@@ -145,6 +149,7 @@ int main(int argc, char** argv) {
     }
     if (!preview.empty()) WritePreview(master, huge, preview);
     if (!demo.empty()) WriteDemo(master, huge, demo);
+    if (!renderDir.empty()) RenderBorders(skins, renderDir);
     std::printf("sortarium-skin-art: %d sections, %d images, master %zu bytes, BUTTONHUGE.BMP %zu bytes -> %s\n",
                 skin.GeneralData.Count(), skin.Images.Count(), masterFile.size(), hugeFile.size(),
                 description.c_str());
