@@ -71,6 +71,7 @@ class BitBtnFixture : public SkinManagerFixture {
     button->FadingIterations = kFadeFrames;
     TsSkinGeneral* plain = test_skins::AddSection(*skin, "PLAIN");
     plain->Color = kNormalColor;
+    plain->HotColor = kNormalColor;
     if (withBorder) {
       // Three 6 x 6 frames over their 6 x 6 opaque (black) masks.
       TBitmap& master = skin->MasterBitmap;
