@@ -163,6 +163,8 @@ class TsBitBtn : public TBitBtn {
   void ApplyDisabledLook(TColor parentColor);
   TColor ParentBackgroundColor(const TCacheInfo& parentCache) const;
   void ApplyWindowShape(HDC dc, TPaintState state);
+  TRegion CornerHoles(TPaintState state) const;
+  void RefreshOuterCorners(TPaintState state);
 
   // The framework's glyph made from the image list while there is no skin.
   void RebuildGlyphFromImages();

@@ -2,7 +2,8 @@
 // whose looks are told apart by single pixels: the section's colour (the
 // normal background) and hot colour (hot and pressed backgrounds), and a
 // border whose three state frames are blue, red and green, each with a
-// transparent top-left corner pixel.
+// transparent top-left corner pixel outside its frame line and another
+// one inside it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -73,13 +74,15 @@ class BitBtnFixture : public SkinManagerFixture {
     plain->Color = kNormalColor;
     plain->HotColor = kNormalColor;
     if (withBorder) {
-      // Three 6 x 6 frames over their 6 x 6 opaque (black) masks.
+      // Three 6 x 6 frames over their 6 x 6 opaque (black) masks. The key
+      // pixel (0, 0) lies outside the frame line, (1, 1) inside it.
       TBitmap& master = skin->MasterBitmap;
       const TColor frames[] = {kNormalFrame, kHotFrame, kPressedFrame};
       for (int k = 0; k < 3; ++k)
         for (int y = 0; y < 6; ++y)
           for (int x = 0; x < 6; ++x) {
-            master.SetPixel(6 * k + x, y, x == 0 && y == 0 ? clFuchsia : frames[k]);
+            const bool key = (x == 0 && y == 0) || (x == 1 && y == 1);
+            master.SetPixel(6 * k + x, y, key ? clFuchsia : frames[k]);
             master.SetPixel(6 * k + x, 6 + y, clBlack);
           }
       TsSkinImage* border = test_skins::AddImage(*skin, "BUTTON", "BORDERSMASK", {0, 0, 18, 12}, 3, 1);
@@ -122,7 +125,7 @@ class BitBtnFixture : public SkinManagerFixture {
   }
   // A border corner pixel: the colour of the state frame as it is (the
   // corners are copied through their mask, the edges lightened).
-  TColor FrameShown(TControl* c) { return At(c, 1, 1); }
+  TColor FrameShown(TControl* c) { return At(c, 1, 0); }
 
   void Move(TPoint p) {
     backend->InjectMouseMove(form->Handle(), p);

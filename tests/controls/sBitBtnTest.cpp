@@ -246,26 +246,30 @@ TEST_F(BitBtnTest, DisabledButtonIgnoresMouseAndFocus) {
   EXPECT_EQ(Shot(b), disabled);
 }
 
-// The border's transparent corner pixels are cut out of the window: the
-// parent paints there, and a parent that changes colour shows its new
-// colour there without the button painting again.
+// The border's transparent corner pixels outside its frame line are cut
+// out of the window: the parent paints there, and a parent that changes
+// colour shows its new colour there without the button painting again.
+// Key pixels inside the frame line show the button's own background.
 TEST_F(BitBtnTest, CornersOutsideTheWindowShapeShowTheParent) {
   TsBitBtn* b = StillButton();
   TRegion shape;
   ASSERT_NE(GetWindowRgn(b->Handle(), &shape), 0);
   EXPECT_FALSE(shape.Contains(0, 0));
   EXPECT_TRUE(shape.Contains(1, 0));
+  EXPECT_TRUE(shape.Contains(1, 1)) << "inside the frame line";
   EXPECT_TRUE(shape.Contains(59, 29));
   EXPECT_FALSE(b->RegionChanged());
   EXPECT_EQ(At(b, 0, 0), kFormColor);
-  EXPECT_EQ(At(b, 1, 1), kNormalFrame);
+  EXPECT_EQ(At(b, 1, 0), kNormalFrame);
+  EXPECT_EQ(At(b, 1, 1), kNormalColor);
 
   form->SetColor(clNavy);
   Flush();
   EXPECT_EQ(At(b, 0, 0), ColorToRGB(clNavy));
-  EXPECT_EQ(At(b, 1, 1), kNormalFrame);
+  EXPECT_EQ(At(b, 1, 0), kNormalFrame);
+  EXPECT_EQ(At(b, 1, 1), kNormalColor);
 
-  // Every corner of a frame with a transparent top-left pixel only.
+  // The frame's other corners have no key pixels.
   EXPECT_TRUE(shape.Contains(59, 0));
   EXPECT_TRUE(shape.Contains(0, 29));
 }
