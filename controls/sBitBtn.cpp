@@ -26,7 +26,10 @@ TsBitBtn::TsBitBtn(TComponent* owner)
 
 TsBitBtn::~TsBitBtn() {
   Destroying();
-  DiscardFade();
+  // A running fade stops here; the timer is this button's component and
+  // goes with it.
+  if (fadeTimer_) fadeTimer_->SetEnabled(false);
+  fadeTimer_ = nullptr;
   if (images_) images_->RemoveFreeNotification(this);
 }
 

@@ -368,6 +368,13 @@ TEST_F(BitBtnTest, HoverFadesAndPressFadesInHalfTheFrames) {
   RunFor(100);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(FrameShown(b), kHotFrame);
+
+  // A button that goes away in the middle of a fade takes the fade along.
+  Move({250, 150});
+  RunFor(15);
+  ASSERT_TRUE(b->Fading());
+  TComponent::Free(b);
+  RunFor(100);
 }
 
 // Switching the skin off shows the framework's button, pixel for pixel,
