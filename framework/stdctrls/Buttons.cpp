@@ -48,15 +48,19 @@ TSize TBitBtn::GlyphSize() const {
 }
 
 TButtonGeometry TBitBtn::CalcLayout(const TRect& client) {
-  const int cw = client.Width(), ch = client.Height();
   const TSize g = GlyphSize();
   const bool sideways = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight;
   // Beside a glyph the caption gets what the glyph and the margins leave.
-  int available = cw;
+  int available = client.Width();
   if (sideways && g.cx > 0) available -= g.cx + std::max(0, spacing_);
   if (sideways && margin_ > 0) available -= 2 * margin_;
-  const TSize t = TextBlockSize(std::max(0, available));
+  return PlaceGlyphAndText(client, g, TextBlockSize(std::max(0, available)), layout_, margin_, spacing_);
+}
 
+TButtonGeometry PlaceGlyphAndText(const TRect& client, TSize g, TSize t, TButtonLayout layout, int margin,
+                                  int spacing) {
+  const int cw = client.Width(), ch = client.Height();
+  const bool sideways = layout == TButtonLayout::blGlyphLeft || layout == TButtonLayout::blGlyphRight;
   // Along the layout's axis: the glyph's and the caption's extents, the
   // room there is, and where the block starts.
   const int glyphLen = sideways ? g.cx : g.cy;
@@ -64,8 +68,7 @@ TButtonGeometry TBitBtn::CalcLayout(const TRect& client) {
   const int room = sideways ? cw : ch;
   // Across the axis everything is centred; downwards the odd pixel goes below.
   const int round = sideways ? 0 : 1;
-  int gap = (glyphLen == 0 || textLen == 0) ? 0 : spacing_;
-  int margin = margin_;
+  int gap = (glyphLen == 0 || textLen == 0) ? 0 : spacing;
   if (margin < 0) {
     if (gap < 0) {
       // Glyph, caption and the three free bands between and beside them
@@ -81,7 +84,7 @@ TButtonGeometry TBitBtn::CalcLayout(const TRect& client) {
   }
 
   int glyphPos = 0, textPos = 0;
-  const bool glyphFirst = layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphTop;
+  const bool glyphFirst = layout == TButtonLayout::blGlyphLeft || layout == TButtonLayout::blGlyphTop;
   if (glyphFirst) {
     glyphPos = margin;
     textPos = glyphPos + glyphLen + gap;

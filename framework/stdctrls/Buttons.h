@@ -12,6 +12,14 @@ struct TButtonGeometry {
   TRect TextRect;   // the whole caption block; empty size without a caption
 };
 
+// Places a glyph and a caption block of the given sizes in `client`: the
+// layout puts the glyph on one side of the caption, `margin` is its
+// distance from that edge (-1 centres the whole block) and `spacing` the
+// gap between the two (-1 shares the free room evenly). Across the layout's
+// axis both are centred.
+TButtonGeometry PlaceGlyphAndText(const TRect& client, TSize glyph, TSize text, TButtonLayout layout, int margin,
+                                  int spacing);
+
 // The glyph is a strip of NumGlyphs frames side by side: up, disabled,
 // pressed, down. A frame the strip lacks falls back to the up frame; a
 // disabled button without a disabled frame shows the up frame embossed. The

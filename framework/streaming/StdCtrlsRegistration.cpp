@@ -6,6 +6,7 @@
 #include "framework/base/Streams.h"
 #include "framework/stdctrls/Buttons.h"
 #include "framework/stdctrls/ExtCtrls.h"
+#include "framework/stdctrls/ImgList.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "framework/streaming/ClassRegistry.h"
 #include "framework/streaming/PropertyHelpers.h"
@@ -126,6 +127,15 @@ void RegisterGroups() {
   RegisterIntProperty("TCustomRadioGroup", "Columns", &TCustomRadioGroup::SetColumns);
 }
 
+// A description names an image list and its size; the pictures are added
+// by the program.
+void RegisterImageLists() {
+  RegisterComponentClass<TImageList>("TImageList", "TComponent");
+  RegisterIntProperty("TImageList", "Width", &TImageList::SetWidth);
+  RegisterIntProperty("TImageList", "Height", &TImageList::SetHeight);
+  RegisterColorProperty("TImageList", "BkColor", &TImageList::SetBkColor);
+}
+
 }  // namespace
 
 void RegisterStdCtrlsClasses() {
@@ -134,4 +144,5 @@ void RegisterStdCtrlsClasses() {
   RegisterPanels();
   RegisterButtons(reg);
   RegisterGroups();
+  RegisterImageLists();
 }

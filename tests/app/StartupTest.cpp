@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "skin/sCommonData.h"
 
 #include "archives/ArchiveUnits.h"
 #include "archives/PreloadedZips.h"
@@ -60,7 +61,8 @@ TEST_F(StartupTest, WindowStartsReadyForManualSorting) {
   EXPECT_EQ(form->sBitBtn4->Caption(), "Упорядочить\r\nавтоматически");
   EXPECT_EQ(form->sRadioGroup->Items()->ToVector(), (std::vector<std::string>{"возрастанию", "убыванию"}));
   EXPECT_EQ(form->sPanel1->StoredSkinData().String("SkinData.SkinSection"), "PANEL");
-  EXPECT_EQ(form->sBitBtn2->StoredSkinData().String("SkinData.SkinSection"), "BUTTON");
+  EXPECT_EQ(form->sBitBtn2->SkinData()->SkinSection(), "BUTTON");
+  EXPECT_TRUE(form->sBitBtn2->SkinData()->Skinned());
 }
 
 TEST_F(StartupTest, ControlsAreCreatedInStoredOrderWithTheirTabOrder) {
