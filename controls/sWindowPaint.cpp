@@ -46,5 +46,5 @@ void PaintSkinnedWindow(TWinControl& control, TMessage& message, const std::func
 }
 
 void RepaintNow(TWinControl& control) {
-  if (control.HandleAllocated()) RedrawWindow(control.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  if (control.HandleAllocated()) RedrawWindow(control.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

@@ -38,5 +38,6 @@ bool ControlIsReady(const TWinControl& control);
 void PaintSkinnedWindow(TWinControl& control, TMessage& message, const std::function<void(HDC)>& paint);
 
 // Invalidates the control's window and paints it before returning (a
-// control without a window is left alone).
+// control without a window is left alone). The background is erased too: a
+// control that goes back to its plain look paints on its own colour.
 void RepaintNow(TWinControl& control);

@@ -52,6 +52,10 @@ inline void DrawBorderArt(TBitmap& master, TPoint at, TColor color) {
 
 class PanelGroupFixture : public SkinManagerFixture {
  protected:
+  struct TBounds {
+    int Left, Top, Width, Height;
+  };
+
   void SetUp() override {
     SkinManagerFixture::SetUp();
     RegisterSkinnedControlClasses();
@@ -103,15 +107,16 @@ class PanelGroupFixture : public SkinManagerFixture {
     return manager;
   }
 
+  // A control of class T at `bounds` (left, top, width, height) in `parent`.
   template <class T>
-  T* Make(TWinControl* parent, TRect bounds) {
+  T* Make(TWinControl* parent, TBounds bounds) {
     T* control = TComponent::Create<T>(form);
-    control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    control->SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
     control->SetParent(parent);
     return control;
   }
 
-  TsRadioGroup* MakeGroup(TWinControl* parent, TRect bounds, std::vector<std::string> items, int itemIndex = -1) {
+  TsRadioGroup* MakeGroup(TWinControl* parent, TBounds bounds, std::vector<std::string> items, int itemIndex = -1) {
     auto* group = Make<TsRadioGroup>(parent, bounds);
     group->SetCaption("Order");
     TStringList list;
