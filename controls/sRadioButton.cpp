@@ -426,7 +426,7 @@ void TsGroupButton::Click() {
   try {
     if (group_->CanModify()) TsRadioButton::Click();
   } catch (const std::exception& e) {
-    Application->HandleException(&e);
+    if (Application) Application->HandleException(&e);
   }
 }
 
