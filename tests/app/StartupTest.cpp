@@ -60,7 +60,8 @@ TEST_F(StartupTest, WindowStartsReadyForManualSorting) {
   EXPECT_EQ(form->sBitBtn1->Caption(), "Заполнить \r\nмассив");
   EXPECT_EQ(form->sBitBtn4->Caption(), "Упорядочить\r\nавтоматически");
   EXPECT_EQ(form->sRadioGroup->Items()->ToVector(), (std::vector<std::string>{"возрастанию", "убыванию"}));
-  EXPECT_EQ(form->sPanel1->StoredSkinData().String("SkinData.SkinSection"), "PANEL");
+  EXPECT_EQ(form->sPanel1->SkinData()->SkinSection(), "PANEL");
+  EXPECT_EQ(form->sRadioGroup->SkinData()->SkinSection(), "GROUPBOX");
   EXPECT_EQ(form->sBitBtn2->SkinData()->SkinSection(), "BUTTON");
   EXPECT_TRUE(form->sBitBtn2->SkinData()->Skinned());
 }
