@@ -164,7 +164,6 @@ class TsBitBtn : public TBitBtn {
   TColor ParentBackgroundColor(const TCacheInfo& parentCache) const;
   void ApplyWindowShape(HDC dc, TPaintState state);
   TRegion CornerHoles(TPaintState state) const;
-  void RefreshOuterCorners(TPaintState state);
 
   // The framework's glyph made from the image list while there is no skin.
   void RebuildGlyphFromImages();

@@ -168,49 +168,13 @@ void TsBitBtn::PaintBorderMask(TPaintState state, const TCacheInfo& parentCache)
   if (pendingShape_) pendingShape_ = pendingShape_->Subtract(CornerHoles(state));
 }
 
-// The corner pixels the window leaves to its parent: in every row, the
-// run of the border's key-coloured corner pixels that starts at the
-// button's edge. The art's corner pieces are key-coloured inside the
-// frame line as well; those pixels show the button's own background and
-// stay part of the window.
+// The corner pixels the window leaves to its parent.
 TRegion TsBitBtn::CornerHoles(TPaintState state) const {
   const TsCommonData& data = *skinData_;
   TsSkinManager* manager = data.Manager();
   if (!manager || !manager->MaskIndexValid(data.BorderIndex)) return {};
   const TsMaskData& entry = manager->Masks()[static_cast<size_t>(data.BorderIndex)];
-  const TRegion keys = TransparentCorners({0, 0, width_, height_}, state, entry, manager->MasterBitmap());
-  if (keys.IsEmpty()) return {};
-  std::vector<TRect> holes;
-  for (int y = 0; y < height_; ++y) {
-    int left = 0;
-    while (left < width_ && keys.Contains(left, y)) ++left;
-    if (left > 0) holes.push_back({0, y, left, y + 1});
-    int right = width_;
-    while (right > left && keys.Contains(right - 1, y)) --right;
-    if (right < width_) holes.push_back({right, y, width_, y + 1});
-  }
-  return TRegion::FromRects(holes);
-}
-
-// The corners against the parent as it is now, for the pixels outside
-// the window only: inside it the cache keeps the button's own picture.
-void TsBitBtn::RefreshOuterCorners(TPaintState state) {
-  TsCommonData& data = *skinData_;
-  TBitmap& cache = *data.CacheBmp;
-  TBitmap before;
-  before.Assign(cache);
-  RefreshCorners(data, state, kAllCorners);
-  const TRegion holes = CornerHoles(state);
-  for (int y = 0; y < cache.Height(); ++y) {
-    uint8_t* now = cache.ScanLine(y);
-    const uint8_t* was = before.ScanLine(y);
-    for (int x = 0; x < cache.Width(); ++x) {
-      uint8_t* p = now + static_cast<ptrdiff_t>(x) * 3;
-      const uint8_t* q = was + static_cast<ptrdiff_t>(x) * 3;
-      if ((p[0] != q[0] || p[1] != q[1] || p[2] != q[2]) && !holes.Contains(x, y)) std::copy(q, q + 3, p);
-    }
-  }
-  cache.Touch();
+  return TransparentCorners({0, 0, width_, height_}, state, entry, manager->MasterBitmap());
 }
 
 // The caption in the section's colours; the disabled look is laid over
@@ -320,7 +284,7 @@ void TsBitBtn::PaintButton(HDC given) {
 // the screen first, then the window takes the shape made with the cache.
 void TsBitBtn::ApplyWindowShape(HDC dc, TPaintState state) {
   TsCommonData& data = *skinData_;
-  RefreshOuterCorners(state);
+  RefreshCorners(*skinData_, state, kAllCorners);
   TsSkinManager* manager = data.Manager();
   if (manager && data.BorderIndex > 0 && manager->MaskIndexValid(data.BorderIndex)) {
     const TsMaskData& entry = manager->Masks()[static_cast<size_t>(data.BorderIndex)];

@@ -291,36 +291,26 @@ void RefreshCorners(TsCommonData& data, TPaintState state, int corners) {
     entry.MaskType = 1;
     entry.R = {0, 0, entry.Bmp->Width(), entry.Bmp->Height()};
   }
-  TBitmap* src = entry.Bmp ? entry.Bmp.get() : manager->MasterBitmap();
-  const int fw = entry.FrameWidth(), fh = entry.FrameHeight();
-  if (!src || fw <= 0 || fh <= 0) return;
-  const int fx = entry.R.Left + std::clamp(StateNumber(state), 0, entry.ImageCount - 1) * fw, fy = entry.R.Top;
+  const int w = owner->Width(), h = owner->Height();
   const int wl = std::max<int>(0, entry.WL), wt = std::max<int>(0, entry.WT);
   const int wr = std::max<int>(0, entry.WR), wb = std::max<int>(0, entry.WB);
-  const int w = owner->Width(), h = owner->Height();
-  struct Corner {
-    int Bit;
-    TRect Dst;
-    TPoint Src;
-  } const all[] = {
-      {kCornerTopLeft, TRect::FromBounds(0, 0, wl, wt), {fx, fy}},
-      {kCornerBottomLeft, TRect::FromBounds(0, h - wb, wl, wb), {fx, fy + fh - wb}},
-      {kCornerTopRight, TRect::FromBounds(w - wr, 0, wr, wt), {fx + fw - wr, fy}},
-      {kCornerBottomRight, TRect::FromBounds(w - wr, h - wb, wr, wb), {fx + fw - wr, fy + fh - wb}},
-  };
+  TRegion asked;
+  if (corners & kCornerTopLeft) asked = asked.Union(TRect::FromBounds(0, 0, wl, wt));
+  if (corners & kCornerBottomLeft) asked = asked.Union(TRect::FromBounds(0, h - wb, wl, wb));
+  if (corners & kCornerTopRight) asked = asked.Union(TRect::FromBounds(w - wr, 0, wr, wt));
+  if (corners & kCornerBottomRight) asked = asked.Union(TRect::FromBounds(w - wr, h - wb, wr, wb));
+
+  // Only the corner pixels that let the parent through change with it; the
+  // others, the frame line and whatever the art leaves to the control's own
+  // background, are the control's picture and stay as the cache has them.
+  const TRegion holes = TransparentCorners({0, 0, w, h}, state, entry, manager->MasterBitmap()).Intersect(asked);
   TBitmap& target = *data.CacheBmp;
-  for (const Corner& c : all) {
-    if (!(corners & c.Bit) || c.Dst.IsEmpty()) continue;
+  for (const TRect& r : holes.Rects()) {
     if (copyFromCache)
-      CopyPixels(target, {c.Dst.Left, c.Dst.Top}, *cache.Bmp,
-                 TRect::FromBounds(cache.X + c.Dst.Left, cache.Y + c.Dst.Top, c.Dst.Width(), c.Dst.Height()));
+      CopyPixels(target, {r.Left, r.Top}, *cache.Bmp,
+                 TRect::FromBounds(cache.X + r.Left, cache.Y + r.Top, r.Width(), r.Height()));
     else if (parentColor != kNoColor)
-      FillColor(target, c.Dst, parentColor);
-    const TRect from = TRect::FromBounds(c.Src.X, c.Src.Y, c.Dst.Width(), c.Dst.Height());
-    if (entry.MaskType != 0)
-      DrawMasked(c.Dst, from, target, entry, TMaskMode::AsIs, kKeyColor, *src);
-    else
-      CopyTransparent(target, *src, c.Dst.Left, c.Dst.Top, kKeyColor, from, TKeyPixels::Keep, TCacheInfo{});
+      FillColor(target, r, parentColor);
   }
 }
 

@@ -78,9 +78,10 @@ inline constexpr int kCornerTopRight = 4;
 inline constexpr int kCornerBottomRight = 8;
 inline constexpr int kAllCorners = 15;
 
-// Draws the corners of the control's border again onto its CacheBmp over
-// the parent's background as it is now, so that the transparent corner
-// pixels of a cached picture match a parent that changed since.
+// Brings the transparent (key-coloured) pixels of the border's corners in
+// the control's CacheBmp up to date with the parent's background as it is
+// now, so that a cached picture matches a parent that changed since. The
+// rest of the picture stays: it shows the control, not its parent.
 void RefreshCorners(TsCommonData& data, TPaintState state, int corners);
 
 // Whether CopyCacheToDC first brings the border corners of the cache up to

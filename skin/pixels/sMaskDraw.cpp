@@ -271,21 +271,34 @@ TRegion TransparentCorners(const TRect& rect, TPaintState state, const TsMaskDat
   const TCorners c = CornersOf(r, FitBorders(r, entry), f, state);
   const TBox bounds = BoundsOf(*src);
   std::vector<TRect> holes;
-  for (const TPiece& p : {c.TopLeft, c.TopRight, c.BottomLeft, c.BottomRight}) {
+  struct TSide {
+    const TPiece& Piece;
+    bool FromRight;  // the corner's outer edge is its right one
+  };
+  for (const TSide& side : {TSide{c.TopLeft, false}, TSide{c.BottomLeft, false}, TSide{c.TopRight, true},
+                            TSide{c.BottomRight, true}}) {
+    const TPiece& p = side.Piece;
     // Only the part of the piece that the source holds can be transparent;
-    // coordinates stay wide until they are known to lie in the bitmap.
-    const TBox seen = TBox{p.SrcX, p.SrcY, p.SrcX + p.W, p.SrcY + p.H}.Cut(bounds);
+    // coordinates stay wide until they are known to lie in the bitmap. A
+    // row's run of key pixels counts only where it starts at the corner's
+    // outer edge: key pixels inside the frame line belong to the control.
+    const TBox piece{p.SrcX, p.SrcY, p.SrcX + p.W, p.SrcY + p.H};
+    const TBox seen = piece.Cut(bounds);
+    const i64 dx = p.DstX - p.SrcX, dy = p.DstY - p.SrcY;
     for (i64 y = seen.T; y < seen.B; ++y) {
       const uint8_t* row = src->ScanLine(static_cast<int>(y));
-      i64 x = seen.L;
-      while (x < seen.R) {
-        while (x < seen.R && !IsKeyPixel(row + x * 3)) ++x;
-        const i64 start = x;
-        while (x < seen.R && IsKeyPixel(row + x * 3)) ++x;
-        const i64 dx = p.DstX - p.SrcX, dy = p.DstY - p.SrcY;
-        const TBox hole = TBox{start + dx, y + dy, x + dx, y + dy + 1}.Cut(kShapeLimits);
-        if (!hole.Empty()) holes.push_back(RectOf(hole));
+      i64 from = 0, to = 0;  // the run, in source columns [from, to)
+      if (side.FromRight) {
+        if (seen.R != piece.R) continue;  // the outer edge lies outside the source
+        from = to = seen.R;
+        while (from > seen.L && IsKeyPixel(row + (from - 1) * 3)) --from;
+      } else {
+        if (seen.L != piece.L) continue;
+        from = to = seen.L;
+        while (to < seen.R && IsKeyPixel(row + to * 3)) ++to;
       }
+      const TBox hole = TBox{from + dx, y + dy, to + dx, y + dy + 1}.Cut(kShapeLimits);
+      if (!hole.Empty()) holes.push_back(RectOf(hole));
     }
   }
   return TRegion::FromRects(holes);

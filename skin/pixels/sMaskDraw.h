@@ -70,9 +70,12 @@ void DrawSkinGlyph(TBitmap& target, TPoint point, TPaintState state, const TsMas
 void PaintBorder(TBitmap& target, const TRect& rect, TBorderCentre centre, TKeyPixels cornerKeys,
                  TPaintState state, const TsMaskData& entry, TBitmap* master, const TCacheInfo& cache);
 
-// The key-coloured pixels of the four corners of the state's frame, where
-// PaintBorder puts them over `rect`: what a window shaped by its border
-// leaves out. Empty for an entry with nothing to draw from.
+// The transparent outside of the four corners of the state's frame, where
+// PaintBorder puts them over `rect`: in every row of a corner, the run of
+// key-coloured pixels that starts at the corner's outer edge. That is what
+// a window shaped by its border leaves out, and what shows the parent;
+// key pixels inside the frame line belong to the control. Empty for an
+// entry with nothing to draw from.
 TRegion TransparentCorners(const TRect& rect, TPaintState state, const TsMaskData& entry, TBitmap* master);
 
 // Fills `rect` of `target` with a texture and leaves in `rect` the part it

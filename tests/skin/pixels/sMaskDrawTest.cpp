@@ -415,11 +415,12 @@ TEST_F(MaskDrawTest, MaskedBorderCornersShowTheParentCache) {
 }
 
 // A window shaped by its border loses exactly the key pixels of the
-// state's corners where the nine-slice puts them: here two pixels of the
-// top-left corner and one of the bottom-right, in frame 1 of two, over a
-// rectangle that the corners of 2 x 2 fit.
+// state's corners that reach the outer edge, where the nine-slice puts
+// them: here two pixels of the top-left corner and one of the bottom-right,
+// in frame 1 of two, over a rectangle that the corners of 2 x 2 fit. The
+// key pixel on the inner side of the top-right corner stays.
 TEST_F(MaskDrawTest, TransparentCornersAreTheKeyPixelsOfTheFramesCorners) {
-  TBitmap* m = Skin({"kkkkmmkk", "kkkkmkkk", "kkkkkkkk", "kkkkkkkm"});
+  TBitmap* m = Skin({"kkkkmmmk", "kkkkmkkk", "kkkkkkkk", "kkkkkkkm"});
   const TsMaskData entry = Entry({0, 0, 8, 4}, 2, 0, 2, 2, 2, 2);
   const TRegion holes = TransparentCorners({10, 20, 17, 25}, TPaintState::Hot, entry, m);
   EXPECT_EQ(holes, TRegion::FromRects({{10, 20, 12, 21}, {10, 21, 11, 22}, {16, 24, 17, 25}}));
