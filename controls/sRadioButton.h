@@ -57,6 +57,8 @@ class TsRadioButton : public TRadioButton {
 
   // Where the skin's glyph goes: (0, 0, 16, 16) without a glyph image.
   TRect SkinGlyphRect() const;
+  // The look the button is painted in now: pressed, hot or normal.
+  TPaintState ContentState() const;
   // Rebuilds the cache in the current state.
   void PrepareCache();
   // The skinned paint into `dc`.
@@ -72,7 +74,6 @@ class TsRadioButton : public TRadioButton {
  private:
   // The glyph image of the current check, -1 without one.
   int GlyphIndex() const;
-  TPaintState ContentState() const;
   bool Hot() const;
   void PaintCaption(TCanvas& canvas, int glyphWidth);
   // Shows a new check: ends a running fade and fades to the new glyph.

@@ -8,6 +8,7 @@
 
 #include "Json.h"
 #include "ArchiveDump.h"
+#include "ControlDump.h"
 #include "SkinDump.h"
 #include "app/Unit1.h"
 #include "controls/sBitBtn.h"
@@ -326,6 +327,7 @@ std::string TScriptRunner::Dump() const {
                         {"bounds", TJson::Object(bounds)},
                         {"window", window},
                         {"messageBoxes", TJson::Array(boxes)},
+                        {"skinned", DumpSkinnedControls(*form_)},
                         {"archives", DumpArchives()}});
 }
 
