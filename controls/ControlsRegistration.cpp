@@ -5,6 +5,7 @@
 #include "controls/sPanel.h"
 #include "controls/sSkinProvider.h"
 #include "framework/streaming/Reader.h"
+#include "controls/sSkinProviderRegistration.h"
 
 namespace {
 
@@ -27,12 +28,8 @@ void RegisterSkinnedControlClasses() {
   r.RegisterClass("TsPanel", "TCustomPanel", [](TComponent* owner) { return new TsPanel(owner); });
   r.RegisterClass("TsBitBtn", "TBitBtn", [](TComponent* owner) { return new TsBitBtn(owner); });
   r.RegisterClass("TsRadioGroup", "TRadioGroup", [](TComponent* owner) { return new TsRadioGroup(owner); });
-  r.RegisterClass("TsSkinProvider", "TComponent", [](TComponent* owner) { return new TsSkinProvider(owner); });
   KeepSkinData<TsPanel>(r, "TsPanel");
   KeepSkinData<TsBitBtn>(r, "TsBitBtn");
   KeepSkinData<TsRadioGroup>(r, "TsRadioGroup");
-  r.RegisterDynamicProperties("TsSkinProvider",
-                              [](TPersistent* object, const std::string& path, const TPropValue& value, TReader&) {
-                                static_cast<TsSkinProvider*>(object)->Stored().Set(path, value);
-                              });
+  RegisterSkinProviderClasses();
 }
