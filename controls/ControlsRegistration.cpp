@@ -9,6 +9,7 @@
 #include "framework/streaming/Reader.h"
 #include "skin/sCommonData.h"
 #include "skin/pixels/sGraphUtils.h"
+#include "controls/sSkinProviderRegistration.h"
 
 namespace {
 
@@ -105,9 +106,5 @@ void RegisterSkinnedControlClasses() {
   RegisterBitBtn(r);
   RegisterGroupBoxes();
   RegisterRadioButton();
-  r.RegisterClass("TsSkinProvider", "TComponent", [](TComponent* owner) { return new TsSkinProvider(owner); });
-  r.RegisterDynamicProperties("TsSkinProvider",
-                              [](TPersistent* object, const std::string& path, const TPropValue& value, TReader&) {
-                                static_cast<TsSkinProvider*>(object)->Stored().Set(path, value);
-                              });
+  RegisterSkinProviderClasses();
 }

@@ -243,6 +243,12 @@ void TWinControl::WndProc(TMessage& m) {
 
 void TWinControl::DefaultHandler(TMessage& m) {
   switch (m.Msg) {
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+      // Keys held with Alt that a control leaves alone are the window's
+      // (Alt+F4, Alt+Space): they go up to the top-level window.
+      if (parent_ && parent_->HandleAllocated()) m.Result = SendMessage(parent_->Handle(), m.Msg, m.WParam, m.LParam);
+      return;
     case WM_SETREDRAW:
       SetWindowRedraw(handle_, m.WParam != 0);
       m.Result = 0;

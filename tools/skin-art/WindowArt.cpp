@@ -63,26 +63,38 @@ void DrawGroupBox(TArtCanvas& f, int) {
   f.Fill(Stroke(outer, 1), Mix(kSteel, kNavy, 0.1f), 0.8f);
 }
 
+// The window's corners are rounded by this radius; the corner pieces of the
+// frame and of the title are five pixels, so no rounder corner fits.
+constexpr float kWindowCornerRadius = 5.0f;
+
 // --- Window frame: five pixels, a navy outer line, blue body, a light inner
-// line against the client area. Opaque; the middle is magenta.
+// line against the client area, the rings following the rounded corners.
+// Opaque; the middle and the corners outside the curve are magenta, so the
+// window's shape leaves the corners out.
 void DrawForm(TArtCanvas& f, int) {
   const int w = f.Width(), h = f.Height();
+  const TSdf outline =
+      RoundRect(0, 0, static_cast<float>(w), static_cast<float>(h), kWindowCornerRadius);
   const TArtRgb rings[5] = {kNavy, ArtRgb(0xDEAC7D), ArtRgb(0xCC8C4E), ArtRgb(0xC08040), ArtRgb(0xF0D4BA)};
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const int ring = std::min(std::min(x, y), std::min(w - 1 - x, h - 1 - y));
+      const float depth = -outline(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f);
+      if (depth <= 0) continue;
+      const int ring = static_cast<int>(depth);
       if (ring < 5) f.Put(x, y, rings[ring], 1);
     }
 }
 
-// --- Title bar outline: a light line along the top, a navy line between the
-// title and the client area, soft sides.
+// --- Title bar outline: a light line along the rounded top and the sides,
+// a navy line between the title and the client area. A faint light over the
+// whole title keeps every pixel inside the rounded corners part of the
+// window; only the pixels outside the curve stay clear.
 void DrawFormTitle(TArtCanvas& f, int) {
   const float w = static_cast<float>(f.Width()), h = static_cast<float>(f.Height());
-  f.Fill(Intersect(Below(1), Above(2)), kWhite, 0.25f);
-  f.Fill(LeftOf(1), kWhite, 0.3f);
-  f.Fill(RightOf(w - 1), kNavy, 0.2f);
-  f.Fill(Above(1), kWhite, 0.7f);
+  const TSdf body = RoundRect(0, 0, w, h + 2 * kWindowCornerRadius, kWindowCornerRadius);
+  f.Fill(body, kWhite, 0.05f);
+  f.Fill(Intersect(Stroke(Grow(body, -1), 1), Above(h - 2)), kWhite, 0.25f);
+  f.Fill(Intersect(Stroke(body, 1), Above(h - 2)), kWhite, 0.6f);
   f.Fill(Intersect(Below(h - 2), Above(h - 1)), kNavy, 0.25f);
   f.Fill(Below(h - 1), kNavy);
 }

@@ -111,4 +111,27 @@ TEST_F(FormTest, AlignedFormFillsTheWorkArea) {
   EXPECT_EQ(form->BoundsRect(), (TRect{0, 0, 800, 560}));
 }
 
+// Alt+F4 used to reach only a form that had the focus itself: with a
+// control focused the key stopped there and the window stayed open.
+TEST_F(FormTest, AltKeysOfAFocusedControlReachTheWindow) {
+  TForm* form = MakeFramedForm();
+  auto* child = new TCustomControl(form);
+  child->SetParent(form);
+  child->SetBounds(10, 10, 50, 20);
+  child->SetTabStop(true);
+  Pump();
+  SetFocus(child->Handle());
+  bool closing = false;
+  form->OnCloseQuery = [&](TComponent*, bool& canClose) {
+    closing = true;
+    canClose = false;
+  };
+  backend->InjectKey(VK_MENU, true);
+  backend->InjectKey(VK_F4, true);
+  backend->InjectKey(VK_F4, false);
+  backend->InjectKey(VK_MENU, false);
+  Pump();
+  EXPECT_TRUE(closing);
+}
+
 }  // namespace

@@ -1,0 +1,4 @@
+// TsSkinProvider and its parts as the window-description reader knows them.
+#pragma once
+
+void RegisterSkinProviderClasses();
