@@ -41,6 +41,10 @@ class TBackend {
   virtual void SetNativeShape(HWND window, const TRegion* shape) {}
   // Puts the parts of `framebuffer` inside `dirty` (window coordinates) on screen.
   virtual void Present(HWND window, const TBitmap& framebuffer, const TRegion& dirty) = 0;
+  // The picture the window system shows for the program's windows (task
+  // bar, window switcher), for the windows there are and those to come.
+  // `opacity` holds each pixel's alpha as a grey level, the same size.
+  virtual void SetApplicationIcon(const TBitmap& image, const TBitmap& opacity) {}
   // Keeps the mouse reporting to the application while a button is held outside its windows.
   virtual void CaptureMouse(bool on) {}
 

@@ -59,3 +59,7 @@ std::vector<uint8_t> EncodePng(const TBitmap& bitmap);
 void SavePng(const TBitmap& bitmap, const std::string& fileName);
 // Decodes into 24 bits (alpha composed over white). EInvalidGraphic on bad data.
 void DecodePng(const uint8_t* data, size_t size, TBitmap& target);
+// Decodes keeping the colours as stored and puts each pixel's opacity into
+// `opacity` as a grey level (255 throughout for a picture without alpha):
+// for a window icon, whose edges must blend with whatever is behind them.
+void DecodePngWithOpacity(const uint8_t* data, size_t size, TBitmap& target, TBitmap& opacity);

@@ -172,7 +172,9 @@ bool IsPngSignature(const uint8_t* data, size_t size) {
   return data != nullptr && size >= sizeof kPngSignature && std::memcmp(data, kPngSignature, sizeof kPngSignature) == 0;
 }
 
-void DecodePng(const uint8_t* data, size_t size, TBitmap& target) {
+namespace {
+
+void DecodePngInto(const uint8_t* data, size_t size, TBitmap& target, TBitmap* opacity) {
   if (!IsPngSignature(data, size)) InvalidPng("signature is missing");
   PngReadJob job;
   job.data = data;
@@ -213,11 +215,21 @@ void DecodePng(const uint8_t* data, size_t size, TBitmap& target) {
   }
 
   TBitmap decoded(static_cast<int>(w), static_cast<int>(h));
+  if (opacity) opacity->SetSize(static_cast<int>(w), static_cast<int>(h));
   for (size_t y = 0; y < height; ++y) {
     const uint8_t* __restrict src = pixels.data() + rowBytes * y;
     uint8_t* __restrict dst = decoded.ScanLine(static_cast<int>(y));
     if (job.channels == 3) {
       std::memcpy(dst, src, rowBytes);
+      if (opacity) std::memset(opacity->ScanLine(static_cast<int>(y)), 255, static_cast<size_t>(w) * 3);
+      continue;
+    }
+    if (opacity) {
+      uint8_t* __restrict a = opacity->ScanLine(static_cast<int>(y));
+      for (int64_t x = 0; x < w; ++x, src += 4, dst += 3, a += 3) {
+        dst[0] = src[0], dst[1] = src[1], dst[2] = src[2];
+        a[0] = a[1] = a[2] = src[3];
+      }
       continue;
     }
     // Compose over white: c' = (c * a + 255 * (255 - a)) / 255, rounded.
@@ -231,6 +243,14 @@ void DecodePng(const uint8_t* data, size_t size, TBitmap& target) {
   }
   decoded.SetPixelFormat(TPixelFormat::pf24bit);
   target.Assign(decoded);
+}
+
+}  // namespace
+
+void DecodePng(const uint8_t* data, size_t size, TBitmap& target) { DecodePngInto(data, size, target, nullptr); }
+
+void DecodePngWithOpacity(const uint8_t* data, size_t size, TBitmap& target, TBitmap& opacity) {
+  DecodePngInto(data, size, target, &opacity);
 }
 
 std::vector<uint8_t> EncodePng(const TBitmap& bitmap) {

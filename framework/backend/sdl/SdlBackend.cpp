@@ -196,7 +196,7 @@ void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t
 
 // --- the backend ---
 
-TSdlBackend::TSdlBackend() {
+TSdlBackend::TSdlBackend(const TSdlOptions& options) : options_(options) {
   // Asked for by name (SDL_VIDEODRIVER), any driver is taken as it is.
   const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
   const bool driverChosen = requested && *requested;
@@ -219,6 +219,14 @@ TSdlBackend::TSdlBackend() {
   // Closing the last window closes it once: no extra quit event.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
 #endif
+  if (!options_.AppId.empty()) {
+    // SDL 2.26 reads the X11 class and the Wayland app id from the
+    // environment only (later versions also from SDL_HINT_APP_ID); a value
+    // the user set on purpose is left alone.
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", options_.AppId.c_str(), 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", options_.AppId.c_str(), 0);
+    SDL_SetHint("SDL_APP_ID", options_.AppId.c_str());
+  }
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     const std::string why = SDL_GetError();
     SDL_Quit();
@@ -242,6 +250,7 @@ TSdlBackend::~TSdlBackend() {
   for (auto& [handle, w] : windows_) DestroyWindow(w);
   windows_.clear();
   byId_.clear();
+  if (icon_) SDL_FreeSurface(icon_);
   SDL_Quit();
 }
 
@@ -250,6 +259,7 @@ uint64_t TSdlBackend::NowMs() { return SDL_GetTicks64(); }
 void TSdlBackend::Sleep(uint32_t ms) { SDL_Delay(ms); }
 
 TSize TSdlBackend::ScreenSize() {
+  if (options_.Screen) return *options_.Screen;
   SDL_Rect r;
   if (SDL_GetDisplayBounds(0, &r) != 0 || r.w <= 0 || r.h <= 0) return {1024, 768};
   return {r.w, r.h};
@@ -257,6 +267,10 @@ TSize TSdlBackend::ScreenSize() {
 
 TRect TSdlBackend::WorkArea() {
   SDL_Rect r;
+  if (options_.Screen) {
+    const TPoint at = SDL_GetDisplayUsableBounds(0, &r) == 0 ? TPoint{r.x, r.y} : TPoint{0, 0};
+    return TRect::FromBounds(at.X, at.Y, options_.Screen->cx, options_.Screen->cy);
+  }
   if (SDL_GetDisplayUsableBounds(0, &r) == 0 && r.w > 0 && r.h > 0) return TRect::FromBounds(r.x, r.y, r.w, r.h);
   if (SDL_GetDisplayBounds(0, &r) == 0 && r.w > 0 && r.h > 0) return TRect::FromBounds(r.x, r.y, r.w, r.h);
   const TSize s = ScreenSize();
@@ -297,6 +311,7 @@ void TSdlBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std
   // Not every video driver lets the program answer hit tests; without it the
   // window simply cannot be dragged by its caption.
   SDL_SetWindowHitTest(native, HitTestCallback, reinterpret_cast<void*>(static_cast<uintptr_t>(window)));
+  if (icon_) SDL_SetWindowIcon(native, icon_);
   Window& w = windows_[window];
   w.Handle = window;
   w.Native = native;
@@ -448,6 +463,23 @@ void TSdlBackend::CaptureMouse(bool on) {
   // Fails when no window of ours has the mouse; the press that started the
   // capture then is not ours either.
   SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE);
+}
+
+void TSdlBackend::SetApplicationIcon(const TBitmap& image, const TBitmap& opacity) {
+  const int w = image.Width(), h = image.Height();
+  if (w <= 0 || h <= 0 || opacity.Width() != w || opacity.Height() != h) return;
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!icon) return;  // the window keeps the window system's default icon
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* src = image.ScanLine(y);
+    const uint8_t* a = opacity.ScanLine(y);
+    auto* dst = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(icon->pixels) + static_cast<size_t>(y) * icon->pitch);
+    for (int x = 0; x < w; ++x)
+      dst[x] = uint32_t{a[3 * x]} << 24 | uint32_t{src[3 * x + 2]} << 16 | uint32_t{src[3 * x + 1]} << 8 | src[3 * x];
+  }
+  if (icon_) SDL_FreeSurface(icon_);
+  icon_ = icon;
+  for (auto& [handle, win] : windows_) SDL_SetWindowIcon(win.Native, icon_);
 }
 
 void TSdlBackend::FlushMotion() {
@@ -655,4 +687,6 @@ bool TSdlBackend::WaitEvents(uint32_t timeoutMs) {
   return true;
 }
 
-std::unique_ptr<TBackend> CreateSdlBackend() { return std::make_unique<TSdlBackend>(); }
+std::unique_ptr<TBackend> CreateSdlBackend(const TSdlOptions& options) {
+  return std::make_unique<TSdlBackend>(options);
+}

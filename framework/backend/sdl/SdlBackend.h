@@ -12,6 +12,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -20,12 +21,25 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_Surface;
 union SDL_Event;
+
+struct TSdlOptions {
+  // Report a screen of this size, and a work area as large at the real work
+  // area's top-left, instead of the display's: the windows are laid out as
+  // on that screen (a projector's, a test's).
+  std::optional<TSize> Screen;
+  // The name the desktop knows the program by (its desktop entry's name
+  // without ".desktop"): the X11 window class and the Wayland app id, so the
+  // task bar groups the windows under the entry and shows its icon. Empty:
+  // SDL's own choice.
+  std::string AppId;
+};
 
 class TSdlBackend : public TBackend {
  public:
   // Starts SDL video; throws Exception when no display can be opened.
-  TSdlBackend();
+  explicit TSdlBackend(const TSdlOptions& options = {});
   ~TSdlBackend() override;
   TSdlBackend(const TSdlBackend&) = delete;
   TSdlBackend& operator=(const TSdlBackend&) = delete;
@@ -46,6 +60,7 @@ class TSdlBackend : public TBackend {
   void ShowNativeWindow(HWND window, int command) override;
   void Present(HWND window, const TBitmap& framebuffer, const TRegion& dirty) override;
   void CaptureMouse(bool on) override;
+  void SetApplicationIcon(const TBitmap& image, const TBitmap& opacity) override;
 
   void PollEvents() override;
   bool WaitEvents(uint32_t timeoutMs) override;
@@ -89,6 +104,8 @@ class TSdlBackend : public TBackend {
   void FlushMotion();
   SDL_Window* MessageBoxParent();
 
+  TSdlOptions options_;
+  SDL_Surface* icon_ = nullptr;
   std::map<HWND, Window> windows_;
   std::unordered_map<uint32_t, HWND> byId_;
   // Mouse motion waits here so a burst of moves becomes one message.
@@ -99,7 +116,7 @@ class TSdlBackend : public TBackend {
 
 // Starts the SDL2 backend; throws Exception with one clear line when there
 // is no display.
-std::unique_ptr<TBackend> CreateSdlBackend();
+std::unique_ptr<TBackend> CreateSdlBackend(const TSdlOptions& options = {});
 
 // --- helpers, exposed for tests ---
 

@@ -1,0 +1,82 @@
+#include "app/CommandLine.h"
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct TOption {
+  const char* Name;
+  const char* Value;  // the value's name in the help; nullptr for a flag
+  const char* Help;
+  // Takes the value into the command line; a flag gets an empty value.
+  std::function<void(TCommandLine&, const std::string&)> Apply;
+};
+
+const std::vector<TOption>& Options() {
+  static const std::vector<TOption> options = {
+      {"--help", nullptr, "show this help and exit", [](TCommandLine& c, const std::string&) { c.Help = true; }},
+      {"--version", nullptr, "show the version and exit",
+       [](TCommandLine& c, const std::string&) { c.Version = true; }},
+      {"--screen", "WxH", "lay the window out as on a screen of W x H pixels (a projector, a test)",
+       [](TCommandLine& c, const std::string& v) {
+         c.Screen = ParseScreenSize(v);
+         if (!c.Screen) throw TCommandLineError("--screen takes WIDTHxHEIGHT, each from 100 to 8192, not '" + v + "'");
+       }},
+  };
+  return options;
+}
+
+}  // namespace
+
+std::optional<TSize> ParseScreenSize(const std::string& text) {
+  int w = 0, h = 0;
+  char rest = 0;
+  if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &rest) != 2) return std::nullopt;
+  if (w < 100 || h < 100 || w > 8192 || h > 8192) return std::nullopt;
+  return TSize{w, h};
+}
+
+TCommandLine ParseCommandLine(int argc, const char* const* argv) {
+  TCommandLine result;
+  for (int i = 1; i < argc; ++i) {
+    std::string word = argv[i], value;
+    bool valueGiven = false;
+    if (const auto eq = word.find('='); word.rfind("--", 0) == 0 && eq != std::string::npos) {
+      value = word.substr(eq + 1);
+      word.erase(eq);
+      valueGiven = true;
+    }
+    const TOption* option = nullptr;
+    for (const TOption& o : Options())
+      if (word == o.Name) option = &o;
+    if (!option) {
+      if (word.rfind("-", 0) == 0) throw TCommandLineError("unknown option '" + word + "'");
+      // The listing is always read from the current folder; a file name here
+      // would be silently ignored, so it is refused instead.
+      throw TCommandLineError("unexpected argument '" + word + "'");
+    }
+    if (!option->Value && valueGiven) throw TCommandLineError(word + " takes no value");
+    if (option->Value && !valueGiven) {
+      if (i + 1 >= argc) throw TCommandLineError(word + " needs a value (" + option->Value + ")");
+      value = argv[++i];
+    }
+    option->Apply(result, value);
+  }
+  return result;
+}
+
+std::string CommandLineHelp() {
+  std::string text =
+      "Usage: sortarium [OPTION]...\n"
+      "Сортарий, a trainer for selection sort. The listings (возрастание.txt,\n"
+      "убывание.txt) are read from the current folder.\n\nOptions:\n";
+  for (const TOption& o : Options()) {
+    std::string left = std::string("  ") + o.Name + (o.Value ? std::string(" ") + o.Value : "");
+    if (left.size() < 22) left.resize(22, ' ');
+    else left += "  ";
+    text += left + o.Help + "\n";
+  }
+  return text;
+}

@@ -1,0 +1,30 @@
+// The trainer's command line. Options live in one table (CommandLine.cpp):
+// a new option is one row there and one field here, and --help is written
+// from the same rows, so the help never forgets an option.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "framework/base/Types.h"
+
+struct TCommandLine {
+  bool Help = false;
+  bool Version = false;
+  // Open the window as on a screen of this size (projectors, testing).
+  std::optional<TSize> Screen;
+};
+
+// A command line the program cannot follow; main() says so and exits with 2.
+class TCommandLineError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads argv[1..]; options take their value as the next word or after '='.
+TCommandLine ParseCommandLine(int argc, const char* const* argv);
+// The usage text --help prints, one line per option of the table.
+std::string CommandLineHelp();
+// "WIDTHxHEIGHT", each side from 100 to 8192; nullopt for anything else.
+std::optional<TSize> ParseScreenSize(const std::string& text);

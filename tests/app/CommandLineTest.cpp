@@ -1,0 +1,41 @@
+// The trainer's command line: what it accepts, and that every mistake is
+// refused (main() turns a refusal into exit status 2) rather than ignored.
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TCommandLine Parse(std::vector<const char*> words) {
+  words.insert(words.begin(), "sortarium");
+  return ParseCommandLine(static_cast<int>(words.size()), words.data());
+}
+
+TEST(CommandLineTest, AcceptsEachOptionInBothSpellings) {
+  EXPECT_FALSE(Parse({}).Help);
+  EXPECT_FALSE(Parse({}).Screen.has_value());
+  EXPECT_TRUE(Parse({"--help"}).Help);
+  EXPECT_TRUE(Parse({"--version"}).Version);
+  for (const auto& words : {std::vector<const char*>{"--screen", "800x600"}, {"--screen=800x600"}}) {
+    const TCommandLine c = Parse(words);
+    ASSERT_TRUE(c.Screen.has_value()) << words[0];
+    EXPECT_EQ(c.Screen->cx, 800);
+    EXPECT_EQ(c.Screen->cy, 600);
+  }
+  const TCommandLine both = Parse({"--screen", "1920x1080", "--version"});
+  EXPECT_TRUE(both.Version);
+  EXPECT_EQ(both.Screen->cx, 1920);
+}
+
+TEST(CommandLineTest, RefusesWhatItDoesNotUnderstand) {
+  const std::vector<std::vector<const char*>> wrong = {
+      {"--colour"},          {"-h"},          {"listing.txt"},       {"--screen"},
+      {"--screen", "800"},   {"--screen", "99x600"}, {"--screen", "800x8193"}, {"--screen", "800x600x2"},
+      {"--screen=800x600px"}, {"--help=yes"}, {"--screen", "-800x600"},
+  };
+  for (const auto& words : wrong) EXPECT_THROW(Parse(words), TCommandLineError) << words[0];
+}
+
+}  // namespace
