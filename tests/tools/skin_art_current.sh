@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The stored skin in the window description and the two archives of the
-# resources are the generator's output: running the generator on copies must
+# The stored skin in the window description, the two archives of the
+# resources and the desktop icons are the generator's output: running the generator on copies must
 # change nothing, so art code changed without regenerating (or a generator
 # that is not repeatable) fails.
 #
@@ -12,7 +12,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cp "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm"
-"$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" --archives "$work" >/dev/null
+mkdir "$work/icons"
+"$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" --archives "$work" \
+  --icons "$work/icons" >/dev/null
 if ! cmp -s "$work/Unit1.dfm" "$source_dir/resources/Unit1.dfm"; then
   echo "resources/Unit1.dfm is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
   diff "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm" | head -n 20 >&2
@@ -24,4 +26,16 @@ for archive in INTERNAL_ZIP.zip GENERAL_ZIP.zip; do
     exit 1
   fi
 done
-echo "skin_art_current: the stored skin and the archives match their generator"
+made=$(cd "$work/icons" && ls)
+committed=$(cd "$source_dir/resources/desktop/icons" && ls)
+[ "$made" = "$committed" ] || {
+  echo "resources/desktop/icons holds other files than the generator makes: $committed, not $made" >&2
+  exit 1
+}
+for icon in $made; do
+  if ! cmp -s "$work/icons/$icon" "$source_dir/resources/desktop/icons/$icon"; then
+    echo "resources/desktop/icons/$icon is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
+    exit 1
+  fi
+done
+echo "skin_art_current: the stored skin, the archives and the desktop icons match their generator"

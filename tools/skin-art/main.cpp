@@ -4,11 +4,13 @@
 // icon and drop-down arrows).
 //
 //   sortarium-skin-art [--description resources/Unit1.dfm] [--preview tools/skin-art/preview.png]
-//                      [--archives resources] [--demo FILE.png] [--render-borders DIR]
+//                      [--archives resources] [--icons resources/desktop/icons]
+//                      [--demo FILE.png] [--render-borders DIR]
 //
 // The skin is built in memory, checked against every count, value and size
 // the program relies on, read back the way the program reads it, and only
-// then written. The output depends on nothing but this code: two runs give
+// then written. --icons gets the program's icon at every size the desktop
+// entry installs (sortarium-16.png ... sortarium-512.png). The output depends on nothing but this code: two runs give
 // the same bytes. --render-borders also paints the window's bordered items
 // through the engine with the new skin and writes them, four times enlarged,
 // into DIR (see RenderBorders.cpp).
@@ -17,6 +19,7 @@
 #include <sstream>
 
 #include "Archives.h"
+#include "DesktopIcons.h"
 #include "SkinArt.h"
 #include "framework/graphics/BmpCodec.h"
 #include "framework/graphics/Picture.h"
@@ -30,7 +33,7 @@ int Usage(const std::string& message) {
   std::fprintf(stderr, "sortarium-skin-art: %s\n", message.c_str());
   std::fprintf(stderr,
                "usage: sortarium-skin-art [--description FILE.dfm] [--preview FILE.png] [--archives DIR]\n"
-               "                          [--demo FILE.png] [--render-borders DIR]\n");
+               "                          [--icons DIR] [--demo FILE.png] [--render-borders DIR]\n");
   return 2;
 }
 
@@ -93,7 +96,7 @@ int Fail(const std::vector<std::string>& problems) {
 
 int main(int argc, char** argv) {
   std::string description = "resources/Unit1.dfm", preview = "tools/skin-art/preview.png", demo, renderDir;
-  std::string archives = "resources";
+  std::string archives = "resources", icons = "resources/desktop/icons";
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (i + 1 >= argc) return Usage(a.rfind("--", 0) == 0 ? a + " needs a value" : "unknown argument " + a);
@@ -103,6 +106,8 @@ int main(int argc, char** argv) {
       preview = argv[++i];
     else if (a == "--archives")
       archives = argv[++i];
+    else if (a == "--icons")
+      icons = argv[++i];
     else if (a == "--demo")
       demo = argv[++i];
     else if (a == "--render-borders")
@@ -147,6 +152,8 @@ int main(int argc, char** argv) {
       WriteIfChanged(archives + "/INTERNAL_ZIP.zip", internalZip);
       WriteIfChanged(archives + "/GENERAL_ZIP.zip", generalZip);
     }
+    if (!icons.empty())
+      for (const TDesktopIcon& icon : DrawDesktopIcons()) WriteIfChanged(icons + "/" + icon.FileName, icon.Png);
     if (!preview.empty()) WritePreview(master, huge, preview);
     if (!demo.empty()) WriteDemo(master, huge, demo);
     if (!renderDir.empty()) RenderBorders(skins, renderDir);
