@@ -9,6 +9,7 @@
 #include "Json.h"
 #include "ArchiveDump.h"
 #include "ControlDump.h"
+#include "Recorder.h"
 #include "SkinDump.h"
 #include "app/Unit1.h"
 #include "controls/sBitBtn.h"
@@ -60,6 +61,15 @@ constexpr KeyName kKeys[] = {
 
 TScriptRunner::TScriptRunner(TForm1* form, THeadlessBackend* backend, std::ostream& out)
     : form_(form), backend_(backend), out_(out) {}
+
+TScriptRunner::~TScriptRunner() {
+  if (!recorder_) return;
+  try {
+    recorder_->Stop();
+  } catch (const std::exception& e) {
+    out_ << "{\"error\":" << TJson::Quote(e.what()) << "}\n";
+  }
+}
 
 void TScriptRunner::Trace(const std::string& json) const { out_ << json << "\n"; }
 
@@ -237,7 +247,7 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
   const auto w = Split(line);
   if (w.empty()) return;
   const std::string& cmd = w[0];
-  if (ExecuteInput(w, true)) return;
+  if (ExecuteInput(w, true) || ExecuteRecording(w)) return;
   if (cmd == "wait") {
     Expect(w, 2, "wait MS");
     Wait(static_cast<uint64_t>(std::max(0, ParseInt(w[1], "milliseconds"))));
@@ -335,11 +345,15 @@ std::string TScriptRunner::DumpSkin(const std::string& section) const {
   return ::DumpSkin(*form_->sSkinManager1, section);
 }
 
+std::string TScriptRunner::OutputPath(const std::string& file) const {
+  if (!file.empty() && file[0] != '/' && !outputFolder_.empty()) return outputFolder_ + "/" + file;
+  return file;
+}
+
 void TScriptRunner::Snapshot(const std::string& file) const {
   const auto* w = backend_->FindWindow(form_->Handle());
   if (!w) throw TScriptError("the window is not on screen");
-  std::string path = file;
-  if (!path.empty() && path[0] != '/' && !outputFolder_.empty()) path = outputFolder_ + "/" + path;
+  const std::string path = OutputPath(file);
   try {
     SavePng(w->Screen, path);
   } catch (const std::exception& e) {

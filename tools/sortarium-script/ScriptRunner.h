@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 class TForm1;
 class THeadlessBackend;
 class TControl;
+class TRecorder;
 
 // A script line that cannot be carried out; the driver reports it and exits
 // with a non-zero code.
@@ -22,10 +24,14 @@ class TScriptError : public std::runtime_error {
 class TScriptRunner {
  public:
   TScriptRunner(TForm1* form, THeadlessBackend* backend, std::ostream& out);
+  // Finishes a recording the script left running.
+  ~TScriptRunner();
 
   // Relative snapshot names are taken from this folder (where the driver
   // was started), not from the listing folder it runs in.
   void SetOutputFolder(const std::string& folder) { outputFolder_ = folder; }
+  // Recordings shrink the window this many times (1: full size).
+  void SetRecordScale(int scale) { recordScale_ = scale; }
   // Follows every cell change and every cell repaint with one JSON line.
   void EnableTrace();
   // Runs one line; blank lines and comments do nothing.
@@ -53,6 +59,9 @@ class TScriptRunner {
   std::string Dump() const;
   std::string DumpSkin(const std::string& section) const;
   void Snapshot(const std::string& file) const;
+  std::string OutputPath(const std::string& file) const;
+  // record FILE.gif MS, frames DIR MS, stop-record (Recorder.h).
+  bool ExecuteRecording(const std::vector<std::string>& words);
   void Trace(const std::string& json) const;
 
   TForm1* form_;
@@ -61,4 +70,6 @@ class TScriptRunner {
   bool trace_ = false;
   int lineNumber_ = 0;
   std::string outputFolder_;
+  int recordScale_ = 1;
+  std::unique_ptr<TRecorder> recorder_;
 };

@@ -1,10 +1,11 @@
 // sortarium-script: runs the program on the headless backend and plays a
 // script against it (tests, demonstrations, screenshots).
 //
-//   sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--trace] SCRIPT|-
+//   sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] SCRIPT|-
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -21,7 +22,7 @@ namespace {
 
 int Usage(const char* message) {
   std::fprintf(stderr, "sortarium-script: %s\n", message);
-  std::fprintf(stderr, "usage: sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--trace] SCRIPT|-\n");
+  std::fprintf(stderr, "usage: sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] SCRIPT|-\n");
   return 2;
 }
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   std::optional<uint32_t> seed;
   std::string dir, scriptPath;
   bool trace = false;
+  int scale = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
@@ -51,6 +53,11 @@ int main(int argc, char** argv) {
     } else if (a == "--dir") {
       dir = next();
       if (dir.empty()) return Usage("--dir takes a folder");
+    } else if (a == "--scale") {
+      // Recordings for slides: a whole window at full size makes large files.
+      const std::string v = next();
+      scale = std::atoi(v.c_str());
+      if (scale < 1 || scale > 16 || v != std::to_string(scale)) return Usage("--scale takes a number from 1 to 16");
     } else if (a == "--trace") {
       trace = true;
     } else if (scriptPath.empty() && (a == "-" || a[0] != '-')) {
@@ -87,6 +94,7 @@ int main(int argc, char** argv) {
     TScriptRunner runner(form, backend, std::cout);
     runner.SetOutputFolder(startFolder);
     if (trace) runner.EnableTrace();
+    runner.SetRecordScale(scale);
     std::istream& in = scriptPath == "-" ? std::cin : file;
     std::string line;
     int n = 0;
