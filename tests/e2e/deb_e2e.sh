@@ -71,9 +71,13 @@ xprop -id "$window_id" -notype _NET_WM_ICON | head -n 1 | grep -q '48 x 48\|= 48
 xdotool getwindowgeometry "$window_id" | grep -q "Geometry: ${win_width}x${win_height}" ||
   fail "the window should fill the work area ${win_width}x${win_height}: $(xdotool getwindowgeometry "$window_id")"
 
-# The darkest grey level of the listing pane: white while empty, black text once shown.
+# The darkest grey level inside the visible part of the listing pane (it
+# reaches below the client area), clear of its edges and of the row of
+# cells it meets: white while empty, black text once shown.
+pane_w=$(($((t_left + t_w < client_w ? t_left + t_w : client_w)) - t_left - 16))
+pane_h=$(($((t_top + t_h < client_h ? t_top + t_h : client_h)) - t_top - 16))
 darkest() {
-  convert "$1" -crop "${t_w}x${t_h}+$((origin_x + t_left))+$((origin_y + t_top))" -colorspace gray \
+  convert "$1" -crop "${pane_w}x${pane_h}+$((origin_x + t_left + 8))+$((origin_y + t_top + 8))" -colorspace gray \
     -format '%[fx:int(255*minima)]' info:
 }
 empty_pane() { file=$(screenshot) && last_seen=$(darkest "$file") && [ "$last_seen" -gt 128 ]; }

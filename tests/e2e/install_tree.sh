@@ -62,12 +62,12 @@ grep -q '<image>.*screenshot.png</image>' "$metainfo" || fail "the metainfo has 
 
 man_page="$root/share/man/man1/sortarium.1"
 [ -f "$man_page" ] || fail "share/man/man1/sortarium.1 is missing"
-if command -v groff >/dev/null; then
-  warnings=$(groff -man -Tutf8 -ww -z "$man_page" 2>&1)
-  [ -z "$warnings" ] || fail "the manual page has mistakes: $warnings"
-fi
-for word in --screen --version record frames возрастание.txt; do
-  grep -q -- "$word" "$man_page" || fail "the manual page does not mention $word"
+command -v groff >/dev/null || fail "groff is needed to read the manual page"
+warnings=$(groff -k -man -Tutf8 -ww -z "$man_page" 2>&1)
+[ -z "$warnings" ] || fail "the manual page has mistakes: $warnings"
+text=$(groff -k -man -Tutf8 -P-cbou "$man_page" 2>/dev/null)
+for word in --screen --version "record FILE.gif MS" frames возрастание.txt "$prefix/share/sortarium"; do
+  grep -q -- "$word" <<<"$text" || fail "the manual page does not mention $word"
 done
 
 # The installed program's command line, before it ever needs a display.
@@ -81,7 +81,7 @@ for wrong in --bogus "--screen 12x34" "--screen" "lesson.txt"; do
   out=$(env -u DISPLAY "$prog" $wrong 2>&1)
   status=$?
   [ "$status" = 2 ] || fail "'sortarium $wrong' exited with $status, not 2"
-  [ "$(printf '%s\n' "$out" | head -n 1 | grep -c "${wrong%% *}")" = 1 ] ||
+  printf "%s\n" "$out" | head -n 1 | grep -q -- "${wrong%% *}" ||
     fail "the error for '$wrong' does not name it: $out"
 done
 
