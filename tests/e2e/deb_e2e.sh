@@ -5,7 +5,8 @@
 # Path, on a virtual X display. The window must be the program's (title,
 # window class of the entry, an icon), fill the screen, and show its listing
 # after a click on "Показать программу": the listing is found only if Path
-# names the folder the package put it in. Then --screen on the real window.
+# names the folder the package put it in. Then --screen on the real window,
+# and a work area smaller than the screen.
 #
 #   deb_e2e.sh BUILD_DIR PREFIX VERSION
 set -u
@@ -98,6 +99,23 @@ window_id=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app_pid" | he
 [ -n "$window_id" ] || fail "with --screen 800x600 the program showed no window"
 sized() { xdotool getwindowgeometry "$window_id" | grep -q "Geometry: 800x600"; }
 retry 30 sized || fail "with --screen 800x600 the window is $(xdotool getwindowgeometry "$window_id")"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null
+
+# A task bar takes the bottom 40 pixels (the work area a window manager
+# announces on the root window): the window fills what is left, not the screen.
+# Xvfb forgets root properties when its last client leaves: a watcher
+# stays connected from before the property is set until the end.
+xprop -root -spy _NET_WORKAREA >/dev/null 2>&1 &
+sleep 0.2
+xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA 0,0,1024,728 || fail "cannot set the work area"
+xprop -root _NET_WORKAREA | grep -q '0, 0, 1024, 728' || fail "the work area did not stay set on the root window"
+(cd "$root$path" && exec sortarium) >"$work/out" 2>"$work/err" &
+app_pid=$!
+window_id=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
+[ -n "$window_id" ] || fail "with a task bar the program showed no window"
+fits() { xdotool getwindowgeometry "$window_id" | grep -q "Geometry: 1024x728"; }
+retry 30 fits || fail "the window should fit the work area 1024x728: $(xdotool getwindowgeometry "$window_id")"
 
 passed=1
 echo "deb_e2e: passed ($(basename "$deb"), display $DISPLAY)"
