@@ -659,6 +659,11 @@ HWND GetActiveWindow() { return WS().Active; }
 
 void SetActiveWindowHandle(HWND window) { WS().Active = window; }
 
+TWindowServiceCounts WindowServiceCounts() {
+  const auto& s = WS();
+  return {s.Windows.size(), s.Timers.size(), s.LiveDCs.size()};
+}
+
 // --- timers ---
 
 uintptr_t SetTimer(HWND window, uintptr_t id, uint32_t elapseMs, TTimerProc proc) {

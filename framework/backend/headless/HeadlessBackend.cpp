@@ -114,8 +114,17 @@ int THeadlessBackend::MessageBox(const std::string& caption, const std::string& 
 void THeadlessBackend::InjectMouseMove(HWND window, TPoint p) { BackendSink().MouseMove(window, p); }
 
 void THeadlessBackend::InjectMouseButton(HWND window, TPoint p, int button, bool down) {
-  BackendSink().MouseMove(window, p);
-  BackendSink().MouseButton(window, p, button, down);
+  TBackendSink& sink = BackendSink();
+  // A press on a window that is not the active one activates it first, as
+  // window managers do: an open popup learns that way that it lost.
+  if (down) {
+    if (const HWND active = sink.ActiveWindow(); active != window) {
+      if (active) sink.WindowEvent(active, TWindowEvent::FocusLost, {});
+      sink.WindowEvent(window, TWindowEvent::FocusGained, {});
+    }
+  }
+  sink.MouseMove(window, p);
+  sink.MouseButton(window, p, button, down);
 }
 
 void THeadlessBackend::InjectWheel(HWND window, TPoint p, int delta) { BackendSink().MouseWheel(window, p, delta); }
