@@ -166,3 +166,34 @@ TEST(ScriptToolTest, SnapshotWritesAPng) {
 }
 
 }  // namespace
+
+namespace {
+
+// The number after "KEY": in a line of dump output.
+long long Field(const std::string& line, const std::string& key) {
+  const size_t at = line.find("\"" + key + "\":");
+  if (at == std::string::npos) return -1;
+  return std::stoll(line.substr(at + key.size() + 3));
+}
+
+}  // namespace
+
+// One virtual hour of fills and automatic sorts: what the program holds
+// after the first sort is what it holds at the end, windows, timers and
+// device contexts exactly, the heap within a few pages.
+TEST(ScriptToolTest, AnHourOfSortsLeavesNothingBehind) {
+  // Each dump waits a second for the buttons' fades to end.
+  std::string script = "click sBitBtn2\nclick sBitBtn4\nwait 1000\ndump\n";
+  // A sort of ten numbers takes half a minute or more of virtual time.
+  for (int i = 0; i < 110; ++i) script += "click sBitBtn2\nclick sBitBtn4\nclick sBitBtn1\n";
+  script += "wait 1000\ndump\n";
+  const RunResult r = RunScript(script);
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  ASSERT_EQ(r.lines.size(), 2u);
+  const std::string& first = r.lines[0];
+  const std::string& last = r.lines[1];
+  EXPECT_GE(Field(last, "time") - Field(first, "time"), 3600000) << "a whole hour went by";
+  for (const char* key : {"windows", "timers", "deviceContexts"})
+    EXPECT_EQ(Field(last, key), Field(first, key)) << key;
+  EXPECT_LE(Field(last, "heapBytes") - Field(first, "heapBytes"), 64 * 1024) << "the heap grew";
+}

@@ -1,5 +1,7 @@
 #include "ScriptRunner.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <istream>
 #include <map>
@@ -291,6 +293,21 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
   }
 }
 
+namespace {
+
+// What the program holds now: windows, timers, device contexts and the
+// bytes of the heap in use, so that long runs can be checked for leaks.
+std::string Resources() {
+  const TWindowServiceCounts counts = WindowServiceCounts();
+  const struct mallinfo2 heap = mallinfo2();
+  return TJson::Object({{"windows", std::to_string(counts.Windows)},
+                        {"timers", std::to_string(counts.Timers)},
+                        {"deviceContexts", std::to_string(counts.DeviceContexts)},
+                        {"heapBytes", std::to_string(heap.uordblks)}});
+}
+
+}  // namespace
+
 std::string TScriptRunner::Dump() const {
   std::vector<std::string> values, cells, boxes;
   for (int k = 1; k <= TForm1::kCellCount; ++k) {
@@ -328,7 +345,8 @@ std::string TScriptRunner::Dump() const {
                         {"window", window},
                         {"messageBoxes", TJson::Array(boxes)},
                         {"skinned", DumpSkinnedControls(*form_)},
-                        {"archives", DumpArchives()}});
+                        {"archives", DumpArchives()},
+                        {"resources", Resources()}});
 }
 
 std::string TScriptRunner::DumpSkin(const std::string& section) const {
