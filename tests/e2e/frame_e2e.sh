@@ -78,7 +78,7 @@ inner_points=("$((x0 + 3)) $((y0 + 3))" "$((x0 + win_width - 4)) $((y0 + 3))"
 title_x=$((x0 + win_width / 2))
 title_y=$((y0 + title_band / 2))
 framed() {
-  local file p desk seen
+  local file p desk seen left right
   file=$(screenshot) || return 1
   # The title is drawn: not the desktop's colour.
   # shellcheck disable=SC2086
@@ -92,6 +92,14 @@ framed() {
     # shellcheck disable=SC2086
     desk=$(pixel "$desktop" $p) seen=$(pixel "$file" $p)
     [ "$seen" != "$desk" ] || { last_seen="inside the corner at $p the desktop shows ($seen)"; return 1; }
+  done
+  # The borders are painted all along, alike on both sides (the panels that
+  # reach past the client area once kept the frame from being drawn there).
+  for p in $((title_band + 5)) $((win_height / 2)) $((win_height - 20)); do
+    left=$(pixel "$file" "$x0" $((y0 + p)))
+    right=$(pixel "$file" $((x0 + win_width - 1)) $((y0 + p)))
+    [ "$left" = "$right" ] && [ "$left" != "$(pixel "$desktop" "$x0" $((y0 + p)))" ] ||
+      { last_seen="at row $p the left border shows $left, the right one $right"; return 1; }
   done
   cp "$file" "$work/framed.png"
 }
