@@ -135,6 +135,13 @@ void THeadlessBackend::InjectText(const std::string& utf8) { BackendSink().Text(
 
 void THeadlessBackend::InjectClose(HWND window) { BackendSink().WindowEvent(window, TWindowEvent::Close, {}); }
 
+void THeadlessBackend::InjectRestore(HWND window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || !it->second.Minimized) return;
+  it->second.Minimized = false;
+  BackendSink().WindowEvent(window, TWindowEvent::Restored, {});
+}
+
 void THeadlessBackend::Schedule(uint64_t delayMs, std::function<void()> action) {
   scheduled_.push_back({now_ + delayMs, scheduleCounter_++, std::move(action)});
 }
