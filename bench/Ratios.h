@@ -21,11 +21,18 @@ struct TRatioTarget {
   double Target;          // at most this many times the reference
 };
 
+// An operation whose cost matters in itself (one frame of an animation).
+struct TTimeTarget {
+  std::string Measured;  // benchmark name
+  double TargetMs;       // at most this many milliseconds of CPU time
+};
+
 class TRatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+        times_[run.benchmark_name()] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
     ConsoleReporter::ReportRuns(runs);
   }
   // Prints the ratios; answers false when one misses its target.
@@ -44,17 +51,32 @@ class TRatioReporter : public benchmark::ConsoleReporter {
     }
     return met;
   }
+  bool PrintTimes(const std::vector<TTimeTarget>& targets) const {
+    bool met = true;
+    for (const TTimeTarget& t : targets) {
+      const auto measured = times_.find(t.Measured);
+      if (measured == times_.end()) continue;
+      const double ms = measured->second * 1e3;
+      const bool ok = ms <= t.TargetMs;
+      met = met && ok;
+      std::printf("%-36s = %7.4f ms (target <= %g ms)%s\n", t.Measured.c_str(), ms, t.TargetMs, ok ? "" : "  MISSED");
+    }
+    return met;
+  }
 
  private:
-  std::map<std::string, double> times_;
+  std::map<std::string, double> times_;  // seconds of CPU time per iteration
 };
 
 // main() of a benchmark program with ratio targets.
-inline int RunWithRatios(int argc, char** argv, const std::vector<TRatioTarget>& targets) {
+inline int RunWithRatios(int argc, char** argv, const std::vector<TRatioTarget>& targets,
+                         const std::vector<TTimeTarget>& times = {}) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   TRatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  return reporter.PrintRatios(targets) ? 0 : 2;
+  const bool ratiosMet = reporter.PrintRatios(targets);
+  const bool timesMet = reporter.PrintTimes(times);
+  return ratiosMet && timesMet ? 0 : 2;
 }

@@ -87,13 +87,17 @@ void TsAdapterItem::PaintSkinnedParts() {
   TsSkinManager* manager = skinData_->Manager();
   if (!manager || !control_->HandleAllocated() || control_->Width() <= 0 || control_->Height() <= 0) return;
   // The section's look of the whole control, laid over the parent's
-  // background where the border's corners are clear.
-  skinData_->InitCacheBmp();
-  TBitmap& image = *skinData_->CacheBmp;
+  // background where the border's corners are clear. It changes only with
+  // the skin, the size or the focus; scrolling changes just the bar.
   const TRect whole{0, 0, control_->Width(), control_->Height()};
-  const TPaintState look = skinData_->ControlIsActive() ? TPaintState::Hot : TPaintState::Normal;
-  PaintItem(*skinData_, skinData_->GetParentCache(), image,
-            TItemPlace{whole, {control_->Left(), control_->Top()}, look});
+  const TBitmap* cached = skinData_->CacheBmp.get();
+  if (skinData_->BGChanged || !cached || cached->Width() != whole.Right || cached->Height() != whole.Bottom) {
+    skinData_->InitCacheBmp();
+    const TPaintState look = skinData_->ControlIsActive() ? TPaintState::Hot : TPaintState::Normal;
+    PaintItem(*skinData_, skinData_->GetParentCache(), *skinData_->CacheBmp,
+              TItemPlace{whole, {control_->Left(), control_->Top()}, look});
+  }
+  TBitmap& image = *skinData_->CacheBmp;
 
   std::vector<TRect> parts;
   auto* edit = dynamic_cast<TCustomRichEdit*>(control_);
@@ -113,10 +117,9 @@ void TsAdapterItem::PaintSkinnedParts() {
   }
   skinData_->BGChanged = false;
   // Drawn on the whole window: the edit's client area is all of it.
-  HDC dc = GetDC(control_->Handle());
-  if (!dc) return;
+  TWindowDC dc(control_->Handle());
+  if (!dc.Handle()) return;
   HDC src = image.Canvas()->Handle();
   for (const TRect& r : parts)
-    if (!r.IsEmpty()) BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
-  ReleaseDC(control_->Handle(), dc);
+    if (!r.IsEmpty()) BitBlt(dc.Handle(), r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
 }

@@ -260,10 +260,8 @@ void TsBitBtn::PaintButton(HDC given) {
   // a running fade shows its own frames.
   if (data.Updating || Fading()) return;
 
-  if (data.BGChanged || data.HalfVisible)
-    data.BGChanged = true;
-  else
-    data.BGChanged = parent_ && AskSkinCommand(parent_, SKC_GETHALFVISIBLE);
+  // The cache always holds the whole picture, so neither this button nor
+  // its parent lying partly outside the window makes it stale.
   if (parent_) {
     const TRect client = parent_->ClientRect();
     data.HalfVisible = left_ < client.Left || top_ < client.Top || left_ + width_ > client.Right ||

@@ -156,7 +156,9 @@ void TsGroupBox::PaintSkinned(HDC dc) {
   if (!dc || IsDestroying() || (!Visible() && !IsDesigning())) return;
   skinData_.Updating = skinData_.IsUpdating();
   if (skinData_.Updating) return;
-  const bool stale = skinData_.HalfVisible || skinData_.BGChanged;
+  // A cache always holds the whole picture: being partly hidden is no
+  // reason to rebuild it.
+  const bool stale = skinData_.BGChanged;
   if (skinData_.BgIsPositionDependent() && parent_) {
     const TRect inParent = parent_->ClientRect();
     skinData_.HalfVisible = !inParent.Contains(TPoint{left_ + 1, top_ + 1}) ||

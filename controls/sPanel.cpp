@@ -72,7 +72,10 @@ void TsPanel::PaintPanel(HDC dc, TChildNotice notice) {
   // SKC_PARENTPAINTED (or a later paint) instead of showing a stale picture.
   skinData_.Updating = skinData_.IsUpdating();
   if (skinData_.Updating) return;
-  const bool stale = skinData_.BGChanged || skinData_.HalfVisible;
+  // Whether the panel lies partly outside the window is noted for its
+  // children, but is no reason to rebuild: the cache always holds the
+  // whole picture.
+  const bool stale = skinData_.BGChanged;
   if (!dc) dc = Canvas()->Handle();
   if (!dc) return;
   if (skinData_.BgIsPositionDependent()) {

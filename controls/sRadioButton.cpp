@@ -178,7 +178,9 @@ void TsRadioButton::PaintSkinned(HDC dc) {
   if (!dc || IsDestroying()) return;
   skinData_.Updating = skinData_.IsUpdating();
   if (skinData_.Updating) return;
-  const bool stale = skinData_.BGChanged || skinData_.HalfVisible;
+  // A cache always holds the whole picture: being partly hidden is no
+  // reason to rebuild it.
+  const bool stale = skinData_.BGChanged;
   if (skinData_.BgIsPositionDependent()) {
     TRect clip;
     GetClipBox(dc, &clip);

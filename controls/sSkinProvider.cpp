@@ -27,7 +27,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner)
 TsSkinProvider::~TsSkinProvider() {
   Destroying();
   if (fadeData_ && fadeTimer_) StopFade(fadeTimer_, *fadeData_);
-  if (form_ && FadeFrameOwner == form_->HandleIfAllocated()) FadeFrameOwner = 0;
+  ReleaseFadeOwner();
   Detach();
   systemMenu_.reset();
   adapter_.reset();
@@ -81,6 +81,12 @@ void TsSkinProvider::Loaded() {
 
 void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
+  // The fade's timer belongs to the form, which frees it before the
+  // provider when it goes in the middle of a fade.
+  if (operation == TOperation::opRemove && component == fadeTimer_) {
+    fadeTimer_ = nullptr;
+    return;
+  }
   if (auto* manager = dynamic_cast<TsSkinManager*>(component)) {
     if (operation == TOperation::opInsert && !skinData_->SkinManager() && manager != DefaultManager)
       skinData_->SetSkinManager(manager);

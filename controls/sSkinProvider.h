@@ -215,6 +215,8 @@ class TsSkinProvider : public TComponent, public TsFrameProvider {
   void ChangeButtonLooks(const std::array<TPaintState, kCaptionButtonCount>& states, bool entering, bool pressing);
   bool HandleFadeCommand(TMessage& m);
   void EndButtonFade();
+  // Gives up FadeFrameOwner if it is still the form's.
+  void ReleaseFadeOwner();
   // The row of the caption buttons in the frame image.
   TRect ButtonRowRect() const;
   void CopyButtonRow(TBitmap& to) const;
@@ -259,4 +261,7 @@ class TsSkinProvider : public TComponent, public TsFrameProvider {
   std::unique_ptr<TsCommonData> fadeData_;
   TsFadeTimer* fadeTimer_ = nullptr;
   TRect fadeRect_{};
+  // The form's window as given to FadeFrameOwner: the form's handle may be
+  // gone by the time the fade is given up (the form is being freed).
+  HWND fadeOwner_ = 0;
 };

@@ -56,7 +56,8 @@ void TsSkinProvider::ChangeButtonLooks(const std::array<TPaintState, kCaptionBut
   CopyButtonRow(*fadeData_->CacheBmp);
   buttonStates_ = states;
   skinData_->BGChanged = true;
-  FadeFrameOwner = form_->Handle();
+  fadeOwner_ = form_->Handle();
+  FadeFrameOwner = fadeOwner_;
   StartFade(fadeTimer_, *fadeData_, pressing ? TFadeLength::Half : TFadeLength::Full,
             entering ? TFadeDirection::In : TFadeDirection::Out);
   if (!fadeTimer_) EndButtonFade();
@@ -64,9 +65,14 @@ void TsSkinProvider::ChangeButtonLooks(const std::array<TPaintState, kCaptionBut
 
 void TsSkinProvider::EndButtonFade() {
   if (fadeData_ && fadeTimer_) StopFade(fadeTimer_, *fadeData_);
-  if (form_ && FadeFrameOwner == form_->HandleIfAllocated()) FadeFrameOwner = 0;
+  ReleaseFadeOwner();
   fadeRect_ = {};
   RepaintFrame();
+}
+
+void TsSkinProvider::ReleaseFadeOwner() {
+  if (fadeOwner_ && FadeFrameOwner == fadeOwner_) FadeFrameOwner = 0;
+  fadeOwner_ = 0;
 }
 
 bool TsSkinProvider::HandleFadeCommand(TMessage& m) {

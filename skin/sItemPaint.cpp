@@ -1,6 +1,8 @@
 #include "skin/sItemPaint.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "framework/components/WinControl.h"
 #include "skin/pixels/sGradient.h"
@@ -53,17 +55,20 @@ TTexture ResolveTexture(const TsSkinManager& m, int skinIndex, const std::string
   return {};
 }
 
+// One row of the colour is made once and copied into every row: plain
+// block copies instead of three byte stores a pixel.
 void FillColor(TBitmap& b, const TRect& r, TColor c) {
   const TColor rgb = ColorToRGB(c);
   const TRect clipped = r.Intersect({0, 0, b.Width(), b.Height()});
-  for (int y = clipped.Top; y < clipped.Bottom; ++y) {
-    uint8_t* p = b.ScanLine(y) + static_cast<ptrdiff_t>(clipped.Left) * 3;
-    for (int x = clipped.Left; x < clipped.Right; ++x, p += 3) {
-      p[0] = GetBValue(rgb);
-      p[1] = GetGValue(rgb);
-      p[2] = GetRValue(rgb);
-    }
+  if (clipped.IsEmpty()) return;
+  std::vector<uint8_t> row(static_cast<size_t>(clipped.Width()) * 3);
+  for (size_t i = 0; i < row.size(); i += 3) {
+    row[i] = GetBValue(rgb);
+    row[i + 1] = GetGValue(rgb);
+    row[i + 2] = GetRValue(rgb);
   }
+  for (int y = clipped.Top; y < clipped.Bottom; ++y)
+    std::memcpy(b.ScanLine(y) + static_cast<ptrdiff_t>(clipped.Left) * 3, row.data(), row.size());
   b.Touch();
 }
 

@@ -421,9 +421,12 @@ TRegion VisibleRegion(const TWinControl* w, bool wholeWindow) {
       rgn = rgn.Intersect(PaintOf(a).WindowRgn->Offset(awo.X, awo.Y));
     }
   }
+  // Children show only inside the client area: one that reaches past it
+  // must not take the frame's border from a whole-window paint.
+  const TRegion clientArea(w->ClientRect().Offset(ClientOriginInTop(w).X, ClientOriginInTop(w).Y));
   for (int i = 0; i < w->ControlCount(); ++i)
     if (auto* c = dynamic_cast<const TWinControl*>(w->Controls(i)); c && WindowShown(c))
-      rgn = rgn.Subtract(ShapeInTop(c));
+      rgn = rgn.Subtract(ShapeInTop(c).Intersect(clientArea));
   for (const TWinControl* n = w; n->Parent(); n = n->Parent()) {
     const TWinControl* p = n->Parent();
     bool above = false;
@@ -658,6 +661,11 @@ void ReleaseCapture() { SetCapture(0); }
 HWND GetActiveWindow() { return WS().Active; }
 
 void SetActiveWindowHandle(HWND window) { WS().Active = window; }
+
+TWindowServiceCounts WindowServiceCounts() {
+  const auto& s = WS();
+  return {s.Windows.size(), s.Timers.size(), s.LiveDCs.size()};
+}
 
 // --- timers ---
 

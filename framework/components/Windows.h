@@ -138,6 +138,16 @@ int16_t GetKeyState(int vk);
 // --- timers ---
 using TTimerProc = std::function<void()>;
 // A timer on a window (WM_TIMER with `id`) or, with a procedure, one that calls it.
+// How many windows, timers and device contexts are alive now: what leak
+// checks of tests and tools compare.
+struct TWindowServiceCounts {
+  size_t Windows = 0;
+  size_t Timers = 0;
+  size_t DeviceContexts = 0;
+  bool operator==(const TWindowServiceCounts&) const = default;
+};
+TWindowServiceCounts WindowServiceCounts();
+
 uintptr_t SetTimer(HWND window, uintptr_t id, uint32_t elapseMs, TTimerProc proc = {});
 bool KillTimer(HWND window, uintptr_t id);
 // The time of the next due timer, if any (for waiting).

@@ -163,9 +163,15 @@ bool StretchBitmap(HDC dc, const TRect& dest, const TBitmap* src, const TRect& s
   const int srcTop = std::min(source.Top, source.Bottom);
   const int absW = std::abs(dw), absH = std::abs(dh), absSw = std::abs(sw), absSh = std::abs(sh);
 
+  const bool keyed = transparent != nullptr;
+  // Same size without mirroring: source columns advance with destination
+  // columns, so whole runs go through at once and need no column map.
+  const bool oneToOne = absW == absSw && !mirrorX && !keyed;
+
   // Source coordinates for every visible destination column and row.
   std::vector<int> cols, rows;
-  BuildMap(cols, visible.Left - destBox.Left, visible.Width(), absW, srcLeft, absSw, mirrorX, src->Width());
+  if (!oneToOne)
+    BuildMap(cols, visible.Left - destBox.Left, visible.Width(), absW, srcLeft, absSw, mirrorX, src->Width());
   BuildMap(rows, visible.Top - destBox.Top, visible.Height(), absH, srcTop, absSh, mirrorY, src->Height());
 
   TSourceView view;
@@ -186,11 +192,7 @@ bool StretchBitmap(HDC dc, const TRect& dest, const TBitmap* src, const TRect& s
     view.OriginY = need.Top;
   }
 
-  const bool keyed = transparent != nullptr;
   const TRgb key = keyed ? ToRgb(*transparent) : TRgb{};
-  // Same size without mirroring: source columns advance with destination
-  // columns, so whole runs go through at once.
-  const bool oneToOne = absW == absSw && !mirrorX && !keyed;
 
   ForEachClipRect(clip, visible, [&](const TRect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) {

@@ -206,6 +206,13 @@ TRegion TRegion::Union(const TRegion& other) const {
 
 TRegion TRegion::Intersect(const TRegion& other) const {
   if (rects_.empty() || other.rects_.empty()) return {};
+  // Painting intersects clip regions with window rectangles all the time;
+  // the common cases need no banding.
+  const TRect bounds = Bounds(), otherBounds = other.Bounds();
+  if (!bounds.Intersects(otherBounds)) return {};
+  if (other.rects_.size() == 1 && otherBounds.Contains(bounds)) return *this;
+  if (rects_.size() == 1 && bounds.Contains(otherBounds)) return other;
+  if (rects_.size() == 1 && other.rects_.size() == 1) return TRegion(bounds.Intersect(otherBounds));
   TRegion result;
   result.rects_ = Combine(TOp::Intersect, rects_, other.rects_);
   return result;
@@ -213,6 +220,7 @@ TRegion TRegion::Intersect(const TRegion& other) const {
 
 TRegion TRegion::Subtract(const TRegion& other) const {
   if (rects_.empty() || other.rects_.empty()) return *this;
+  if (!Bounds().Intersects(other.Bounds())) return *this;
   TRegion result;
   result.rects_ = Combine(TOp::Subtract, rects_, other.rects_);
   return result;

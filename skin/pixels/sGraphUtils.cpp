@@ -1,4 +1,5 @@
 #include "skin/pixels/sGraphUtils.h"
+#include "skin/pixels/sBlendRows.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -6,6 +7,69 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace blend_rows {
+
+// The mixing rule on a row of bytes. Blue, green and red get the same
+// formula, so a row is one flat byte array and the loop vectorises; the sums
+// stay below 65536 (255 * 255 + 127), so 16-bit lanes are enough.
+void Plain(uint8_t* __restrict d, const uint8_t* __restrict s, int n, unsigned weight) {
+  const uint16_t w = static_cast<uint16_t>(weight);
+  const uint16_t iw = static_cast<uint16_t>(255 - weight);
+  for (int i = 0; i < n; ++i)
+    d[i] = static_cast<uint8_t>(static_cast<uint16_t>(d[i] * w + s[i] * iw + 127) >> 8);
+}
+
+#if defined(__x86_64__)
+// The same rule 32 bytes at a time with AVX2. Written out because the
+// compiler's own version widens through extra extracts and a permute that
+// cost more than the arithmetic: here each byte lane pair is widened within
+// its 128-bit half and packed back in the same order.
+__attribute__((target("avx2"))) void Vector(uint8_t* __restrict d, const uint8_t* __restrict s, int n,
+                                                 unsigned weight) {
+  const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weight));
+  const __m256i iw = _mm256_set1_epi16(static_cast<int16_t>(255 - weight));
+  const __m256i round = _mm256_set1_epi16(127);
+  const __m256i zero = _mm256_setzero_si256();
+  int i = 0;
+  for (; i + 32 <= n; i += 32) {
+    const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+    const __m256i lo = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), w),
+                                          _mm256_mullo_epi16(_mm256_unpacklo_epi8(sv, zero), iw)),
+                         round),
+        8);
+    const __m256i hi = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), w),
+                                          _mm256_mullo_epi16(_mm256_unpackhi_epi8(sv, zero), iw)),
+                         round),
+        8);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(lo, hi));
+  }
+  Plain(d + i, s + i, n - i, weight);
+}
+#else
+void Vector(uint8_t* __restrict d, const uint8_t* __restrict s, int n, unsigned weight) { Plain(d, s, n, weight); }
+#endif
+
+bool VectorAvailable() {
+#if defined(__x86_64__)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  return avx2;
+#else
+  return false;
+#endif
+}
+
+void Blend(uint8_t* __restrict d, const uint8_t* __restrict s, int n, unsigned weight) {
+  if (VectorAvailable())
+    Vector(d, s, n, weight);
+  else
+    Plain(d, s, n, weight);
+}
+
+}  // namespace blend_rows
 
 namespace {
 
@@ -48,59 +112,6 @@ TKey ResolveKey(TColor key) {
   // Values above 0xFFFFFF (clNone, clDefault) match no pixel, which is what
   // a caller passing them means.
   return {true, static_cast<uint32_t>(ColorToRGB(key))};
-}
-
-// The mixing rule on a row of bytes. Blue, green and red get the same
-// formula, so a row is one flat byte array and the loop vectorises; the sums
-// stay below 65536 (255 * 255 + 127), so 16-bit lanes are enough.
-void BlendRowPlain(uint8_t* __restrict d, const uint8_t* __restrict s, int n, unsigned weight) {
-  const uint16_t w = static_cast<uint16_t>(weight);
-  const uint16_t iw = static_cast<uint16_t>(255 - weight);
-  for (int i = 0; i < n; ++i)
-    d[i] = static_cast<uint8_t>(static_cast<uint16_t>(d[i] * w + s[i] * iw + 127) >> 8);
-}
-
-#if defined(__x86_64__)
-// The same rule 32 bytes at a time with AVX2. Written out because the
-// compiler's own version widens through extra extracts and a permute that
-// cost more than the arithmetic: here each byte lane pair is widened within
-// its 128-bit half and packed back in the same order.
-__attribute__((target("avx2"))) void BlendRowAvx2(uint8_t* __restrict d, const uint8_t* __restrict s, int n,
-                                                 unsigned weight) {
-  const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(weight));
-  const __m256i iw = _mm256_set1_epi16(static_cast<int16_t>(255 - weight));
-  const __m256i round = _mm256_set1_epi16(127);
-  const __m256i zero = _mm256_setzero_si256();
-  int i = 0;
-  for (; i + 32 <= n; i += 32) {
-    const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
-    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
-    const __m256i lo = _mm256_srli_epi16(
-        _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), w),
-                                          _mm256_mullo_epi16(_mm256_unpacklo_epi8(sv, zero), iw)),
-                         round),
-        8);
-    const __m256i hi = _mm256_srli_epi16(
-        _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), w),
-                                          _mm256_mullo_epi16(_mm256_unpackhi_epi8(sv, zero), iw)),
-                         round),
-        8);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(lo, hi));
-  }
-  BlendRowPlain(d + i, s + i, n - i, weight);
-}
-
-#endif
-
-void BlendRow(uint8_t* __restrict d, const uint8_t* __restrict s, int n, unsigned weight) {
-#if defined(__x86_64__)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) {
-    BlendRowAvx2(d, s, n, weight);
-    return;
-  }
-#endif
-  BlendRowPlain(d, s, n, weight);
 }
 
 // The same where the source overlaps the destination within one row. The
@@ -379,7 +390,7 @@ void BlendBitmaps(TBitmap& dst, TBitmap& src, uint8_t weight, TPoint dstPoint, T
     if (sameRows)
       BlendRowOverlapping(d, s, bytes, mixer.Weight);
     else
-      BlendRow(d, s, bytes, mixer.Weight);
+      blend_rows::Blend(d, s, bytes, mixer.Weight);
   }
   dst.Touch();
 }

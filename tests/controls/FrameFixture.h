@@ -36,6 +36,7 @@ struct TSkinShape {
   bool GlobalCaptionButtons = true;  // the "BICON…" images in GLOBALINFO
   bool FormCaptionButtons = true;    // the same names in FORM
   bool NarrowFrameImage = false;     // a frame image narrower than its corners
+  int FrameFadeFrames = 0;           // FORM fades its caption buttons in this many frames (0: no fade)
 };
 
 }  // namespace frame_art
@@ -74,6 +75,10 @@ class FrameFixture : public SkinManagerFixture {
       TsSkinGeneral* form = AddSection(*skin, "FORM");
       form->Color = kFrameColor;
       form->HotColor = kFrameColor;
+      if (shape.FrameFadeFrames > 0) {
+        form->FadingEnabled = true;
+        form->FadingIterations = shape.FrameFadeFrames;
+      }
       const TRect border = shape.NarrowFrameImage ? TRect{60, 0, 63, 15} : kFormBorder;
       AddImage(*skin, "FORM", "BORDERSMASK", border, 1, 0);
       for (int y = border.Top; y < border.Bottom; ++y)

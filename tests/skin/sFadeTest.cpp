@@ -86,15 +86,19 @@ class FadeTest : public SkinManagerFixture {
 TEST_F(FadeTest, FramesMixTheOldLookIntoTheNewByFallingWeights) {
   struct Case {
     const char* what;
+    int iterations;
     TFadeLength length;
     std::vector<int> weights;
   } cases[] = {
-      {"whole", TFadeLength::Full, {204, 153, 102, 51, 0}},
-      {"half (a press)", TFadeLength::Half, {127, 0}},
+      {"whole", 5, TFadeLength::Full, {204, 153, 102, 51, 0}},
+      {"half (a press)", 5, TFadeLength::Half, {127, 0}},
+      // Seven frames: level x 256 and level x 255 part at the second frame
+      // (73 against 72), so the step of the weight shows.
+      {"seven", 7, TFadeLength::Full, {219, 182, 146, 109, 73, 36, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Skin(true, 5);
+    Skin(true, c.iterations);
     ChangePaint(fader->timer, fader->data, {.Length = c.length, .Animate = true});
     ASSERT_NE(fader->timer, nullptr);
     RunFor(200);

@@ -103,7 +103,7 @@ class ItemPaintTest : public SkinManagerFixture {
 // A fully transparent control shows exactly the parent's pixels under it;
 // a half transparent one mixes them with its own colour by the 8-bit rule.
 TEST_F(ItemPaintTest, TransparencyLaysTheItemOverTheParentsPicture) {
-  for (int transparency : {100, 50}) {
+  for (int transparency : {100, 50, 25, 70}) {
     SCOPED_TRACE(transparency);
     // The parent's picture varies, so it is copied rather than stood in
     // for by one colour.
@@ -113,8 +113,10 @@ TEST_F(ItemPaintTest, TransparencyLaysTheItemOverTheParentsPicture) {
       for (int x = 0; x < 8; ++x) {
         const TColor under = parentCache.Pixel(5 + x, 6 + y);
         TColor expected = under;
-        if (transparency == 50) {
-          auto mix = [](int p, int o) { return (p * 127 + o * 128 + 127) >> 8; };
+        if (transparency != 100) {
+          // The parent's share is the transparency as a weight byte.
+          const int w = transparency * 255 / 100;
+          auto mix = [w](int p, int o) { return (p * w + o * (255 - w) + 127) >> 8; };
           expected = RGB(mix(GetRValue(under), GetRValue(kOwn)), mix(GetGValue(under), GetGValue(kOwn)),
                          mix(GetBValue(under), GetBValue(kOwn)));
         }

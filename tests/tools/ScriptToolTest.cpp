@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,32 @@ RunResult RunScript(const std::string& script, const std::string& options = "--s
 }
 
 bool Has(const std::string& line, const std::string& part) { return line.find(part) != std::string::npos; }
+
+struct Box {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+// The first "[l,t,w,h]" that follows `key` in a dump.
+Box BoxAfter(const std::string& dump, const std::string& key) {
+  std::smatch m;
+  const std::regex re(key + R"([^\[]*\[(-?\d+),(-?\d+),(-?\d+),(-?\d+)\])");
+  if (!std::regex_search(dump, m, re)) return {};
+  return {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
+}
+
+// The window's screen rectangle from a dump's "window".
+Box WindowOf(const std::string& dump) {
+  std::smatch m;
+  const std::regex re(R"xx("window":\{"left":(-?\d+),"top":(-?\d+),"width":(-?\d+),"height":(-?\d+))xx");
+  if (!std::regex_search(dump, m, re)) return {};
+  return {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
+}
+
+int IntAfter(const std::string& dump, const std::string& key) {
+  std::smatch m;
+  if (!std::regex_search(dump, m, std::regex(key + R"(:(-?\d+))"))) return -1;
+  return std::stoi(m[1]);
+}
 
 TEST(ScriptToolTest, DumpReportsTheWindowForTheScreenSize) {
   const RunResult r = RunScript("dump\n", "--seed 7 --screen 1366x768");
@@ -153,6 +180,89 @@ TEST(ScriptToolTest, DumpSkinReportsTheActiveSkinAndASection) {
   EXPECT_TRUE(Has(button, "\"widths\":[9,9,9,9]"));
 }
 
+// The frame as the provider paints it: both caption buttons touching inside
+// the right border, the hovered one hot, the caption whole on a wide window
+// and shortened with "..." on a narrow one, corners cut from the shape.
+TEST(ScriptToolTest, DumpReportsTheSkinnedFrame) {
+  const RunResult r = RunScript("dump\n", "--seed 7 --screen 1024x768");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  ASSERT_EQ(r.lines.size(), 1u);
+  const std::string& d = r.lines[0];
+  const Box window = WindowOf(d);
+  EXPECT_TRUE(Has(d, "\"frame\":{\"skinned\":true,\"titleBand\":")) << d;
+  const int band = IntAfter(d, "\"titleBand\"");
+  const Box close = BoxAfter(d, "\"close\":\\{\"rect\"");
+  const Box minimize = BoxAfter(d, "\"minimize\":\\{\"rect\"");
+  EXPECT_GT(band, 16);
+  EXPECT_EQ(close.width, 17);
+  EXPECT_EQ(close.height, 16);
+  EXPECT_EQ(minimize.left + minimize.width, close.left) << "the buttons touch";
+  EXPECT_EQ(minimize.top, close.top);
+  EXPECT_GT(close.left + close.width, window.width - 10) << "close stands at the right end";
+  EXPECT_LT(close.left + close.width, window.width);
+  EXPECT_LE(close.top + close.height, band);
+  EXPECT_FALSE(Has(d, "\"maximize\"")) << "the window has no maximize button";
+  EXPECT_TRUE(Has(d, "\"state\":\"normal\"},\"minimize\":{"));
+  EXPECT_TRUE(Has(d, "\"caption\":\"Сортарий\""));
+  EXPECT_GT(IntAfter(d, "\"shapeRuns\""), 0) << "the rounded corners are cut from the shape";
+
+  // The mouse over the close button makes it hot, and only it.
+  const RunResult hover = RunScript("move-at " + std::to_string(window.left + close.left + 3) + " " +
+                                    std::to_string(window.top + close.top + 3) + "\ndump\n");
+  ASSERT_EQ(hover.exitCode, 0) << hover.errors;
+  const std::string& h = hover.lines.at(0);
+  EXPECT_TRUE(Has(h, "\"state\":\"hot\"},\"minimize\"")) << h;
+  EXPECT_TRUE(Has(h, "\"minimize\":{\"rect\":" + std::string("[") + std::to_string(minimize.left) + "," +
+                         std::to_string(minimize.top) + ",17,16],\"state\":\"normal\"}"))
+      << h;
+
+  const RunResult narrow = RunScript("dump\n", "--seed 7 --screen 100x300");
+  ASSERT_EQ(narrow.exitCode, 0) << narrow.errors;
+  std::smatch m;
+  const std::string nd = narrow.lines.at(0);
+  ASSERT_TRUE(std::regex_search(nd, m, std::regex(R"xx("caption":"([^"]*)")xx"))) << nd;
+  const std::string caption = m[1];
+  ASSERT_GE(caption.size(), 3u);
+  EXPECT_EQ(caption.substr(caption.size() - 3), "...") << caption;
+  EXPECT_EQ(std::string("Сортарий").rfind(caption.substr(0, caption.size() - 3), 0), 0u) << caption;
+}
+
+// click-at on the caption buttons, in screen coordinates, does what a click
+// on the real window does: minimize (and "restore" gives the window back),
+// and close, which ends the script at once with exit code 0 and everything
+// printed so far, also when the click arrives in the middle of a wait.
+TEST(ScriptToolTest, ClickAtCaptionButtonsMinimizesAndCloses) {
+  const RunResult layout = RunScript("dump\n");
+  ASSERT_EQ(layout.exitCode, 0) << layout.errors;
+  const std::string& d = layout.lines.at(0);
+  const Box window = WindowOf(d);
+  const Box close = BoxAfter(d, "\"close\":\\{\"rect\"");
+  const Box minimize = BoxAfter(d, "\"minimize\":\\{\"rect\"");
+  ASSERT_GT(close.width, 0) << d;
+  auto at = [&](const Box& b) {
+    return std::to_string(window.left + b.left + b.width / 2) + " " + std::to_string(window.top + b.top + b.height / 2);
+  };
+
+  const RunResult r = RunScript("click-at " + at(minimize) + "\ndump\nrestore\ndump\nclick-at " + at(close) +
+                                "\ndump\nclick NoSuchButton\n");
+  EXPECT_EQ(r.exitCode, 0) << r.errors;
+  EXPECT_EQ(r.errors, "");
+  ASSERT_EQ(r.lines.size(), 2u) << "nothing after the close runs";
+  EXPECT_TRUE(Has(r.lines[0], "\"state\":\"minimized\"")) << r.lines[0];
+  EXPECT_TRUE(Has(r.lines[1], "\"state\":\"normal\"")) << r.lines[1];
+
+  const RunResult later = RunScript("dump\nat 500 click-at " + at(close) + "\nwait 2000\ndump\n");
+  EXPECT_EQ(later.exitCode, 0) << later.errors;
+  ASSERT_EQ(later.lines.size(), 1u) << "the wait ends with the window";
+
+  // Beside the buttons the caption does nothing on a click.
+  const RunResult caption = RunScript("click-at " + std::to_string(window.left + window.width / 2) + " " +
+                                      std::to_string(window.top + close.top + 2) + "\ndump\n");
+  EXPECT_EQ(caption.exitCode, 0) << caption.errors;
+  ASSERT_EQ(caption.lines.size(), 1u);
+  EXPECT_TRUE(Has(caption.lines[0], "\"state\":\"normal\"")) << caption.lines[0];
+}
+
 TEST(ScriptToolTest, SnapshotWritesAPng) {
   namespace fs = std::filesystem;
   const fs::path png = fs::temp_directory_path() / ("sortarium-snap-" + std::to_string(::getpid()) + ".png");
@@ -166,3 +276,34 @@ TEST(ScriptToolTest, SnapshotWritesAPng) {
 }
 
 }  // namespace
+
+namespace {
+
+// The number after "KEY": in a line of dump output.
+long long Field(const std::string& line, const std::string& key) {
+  const size_t at = line.find("\"" + key + "\":");
+  if (at == std::string::npos) return -1;
+  return std::stoll(line.substr(at + key.size() + 3));
+}
+
+}  // namespace
+
+// One virtual hour of fills and automatic sorts: what the program holds
+// after the first sort is what it holds at the end, windows, timers and
+// device contexts exactly, the heap within a few pages.
+TEST(ScriptToolTest, AnHourOfSortsLeavesNothingBehind) {
+  // Each dump waits a second for the buttons' fades to end.
+  std::string script = "click sBitBtn2\nclick sBitBtn4\nwait 1000\ndump\n";
+  // A sort of ten numbers takes half a minute or more of virtual time.
+  for (int i = 0; i < 110; ++i) script += "click sBitBtn2\nclick sBitBtn4\nclick sBitBtn1\n";
+  script += "wait 1000\ndump\n";
+  const RunResult r = RunScript(script);
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  ASSERT_EQ(r.lines.size(), 2u);
+  const std::string& first = r.lines[0];
+  const std::string& last = r.lines[1];
+  EXPECT_GE(Field(last, "time") - Field(first, "time"), 3600000) << "a whole hour went by";
+  for (const char* key : {"windows", "timers", "deviceContexts"})
+    EXPECT_EQ(Field(last, key), Field(first, key)) << key;
+  EXPECT_LE(Field(last, "heapBytes") - Field(first, "heapBytes"), 64 * 1024) << "the heap grew";
+}

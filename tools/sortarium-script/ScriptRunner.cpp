@@ -1,5 +1,7 @@
 #include "ScriptRunner.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <istream>
 #include <map>
@@ -9,6 +11,7 @@
 #include "Json.h"
 #include "ArchiveDump.h"
 #include "ControlDump.h"
+#include "FrameDump.h"
 #include "Recorder.h"
 #include "SkinDump.h"
 #include "app/Unit1.h"
@@ -34,6 +37,14 @@ int ParseInt(const std::string& word, const std::string& what) {
     return static_cast<int>(v);
   } catch (const std::exception&) {
     throw TScriptError("'" + word + "' is not a number (" + what + ")");
+  }
+}
+
+const char* WindowStateName(TWindowState s) {
+  switch (s) {
+    case TWindowState::wsMinimized: return "minimized";
+    case TWindowState::wsMaximized: return "maximized";
+    default: return "normal";
   }
 }
 
@@ -115,6 +126,8 @@ void TScriptRunner::Wait(uint64_t ms) {
   const uint64_t end = backend_->NowMs() + ms;
   for (;;) {
     Pump();
+    // The window was closed: the program ends here, as it would on screen.
+    if (Application->Terminated()) break;
     const uint64_t now = backend_->NowMs();
     if (now >= end) break;
     uint64_t next = end;
@@ -215,6 +228,11 @@ bool TScriptRunner::ExecuteInput(const std::vector<std::string>& w, bool pump) {
     Expect(w, 3, "move-at X Y");
     backend_->InjectMouseMove(form_->Handle(),
                               {ParseInt(w[1], "x") - form_->Left(), ParseInt(w[2], "y") - form_->Top()});
+  } else if (cmd == "restore") {
+    // As the window system gives a minimized window back; a window that is
+    // not minimized stays as it is.
+    Expect(w, 1, "restore");
+    backend_->InjectRestore(form_->Handle());
   } else if (cmd == "key") {
     Expect(w, 2, "key KEY");
     Key(w[1]);
@@ -255,8 +273,8 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
     if (w.size() < 3) throw TScriptError("usage: at MS COMMAND");
     const int ms = std::max(0, ParseInt(w[1], "milliseconds"));
     std::vector<std::string> rest(w.begin() + 2, w.end());
-    static const char* kDeferred[] = {"click", "rclick", "click-at", "down",     "up",  "move",
-                                      "move-at", "key",  "type",     "select", "dump", "snapshot"};
+    static const char* kDeferred[] = {"click", "rclick", "click-at", "down",   "up",   "move",    "move-at",
+                                      "key",   "type",   "select",   "restore", "dump", "snapshot"};
     if (std::find(std::begin(kDeferred), std::end(kDeferred), rest[0]) == std::end(kDeferred))
       throw TScriptError("'at' takes an input command, dump or snapshot, not '" + rest[0] + "'");
     // Names are checked now, so a mistake is reported at its own line.
@@ -301,6 +319,21 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
   }
 }
 
+namespace {
+
+// What the program holds now: windows, timers, device contexts and the
+// bytes of the heap in use, so that long runs can be checked for leaks.
+std::string Resources() {
+  const TWindowServiceCounts counts = WindowServiceCounts();
+  const struct mallinfo2 heap = mallinfo2();
+  return TJson::Object({{"windows", std::to_string(counts.Windows)},
+                        {"timers", std::to_string(counts.Timers)},
+                        {"deviceContexts", std::to_string(counts.DeviceContexts)},
+                        {"heapBytes", std::to_string(heap.uordblks)}});
+}
+
+}  // namespace
+
 std::string TScriptRunner::Dump() const {
   std::vector<std::string> values, cells, boxes;
   for (int k = 1; k <= TForm1::kCellCount; ++k) {
@@ -325,7 +358,8 @@ std::string TScriptRunner::Dump() const {
                                             {"width", std::to_string(form_->Width())},
                                             {"height", std::to_string(form_->Height())},
                                             {"clientWidth", std::to_string(form_->ClientWidth())},
-                                            {"clientHeight", std::to_string(form_->ClientHeight())}});
+                                            {"clientHeight", std::to_string(form_->ClientHeight())},
+                                            {"state", TJson::Quote(WindowStateName(form_->WindowState()))}});
   return TJson::Object({{"time", std::to_string(GetTickCount64())},
                         {"values", TJson::Array(values)},
                         {"cells", TJson::Array(cells)},
@@ -336,9 +370,11 @@ std::string TScriptRunner::Dump() const {
                         {"listing", TJson::Quote(form_->sText1->Text())},
                         {"bounds", TJson::Object(bounds)},
                         {"window", window},
+                        {"frame", DumpFrame(*form_, form_->sSkinProvider1)},
                         {"messageBoxes", TJson::Array(boxes)},
                         {"skinned", DumpSkinnedControls(*form_)},
-                        {"archives", DumpArchives()}});
+                        {"archives", DumpArchives()},
+                        {"resources", Resources()}});
 }
 
 std::string TScriptRunner::DumpSkin(const std::string& section) const {

@@ -114,8 +114,17 @@ int THeadlessBackend::MessageBox(const std::string& caption, const std::string& 
 void THeadlessBackend::InjectMouseMove(HWND window, TPoint p) { BackendSink().MouseMove(window, p); }
 
 void THeadlessBackend::InjectMouseButton(HWND window, TPoint p, int button, bool down) {
-  BackendSink().MouseMove(window, p);
-  BackendSink().MouseButton(window, p, button, down);
+  TBackendSink& sink = BackendSink();
+  // A press on a window that is not the active one activates it first, as
+  // window managers do: an open popup learns that way that it lost.
+  if (down) {
+    if (const HWND active = sink.ActiveWindow(); active != window) {
+      if (active) sink.WindowEvent(active, TWindowEvent::FocusLost, {});
+      sink.WindowEvent(window, TWindowEvent::FocusGained, {});
+    }
+  }
+  sink.MouseMove(window, p);
+  sink.MouseButton(window, p, button, down);
 }
 
 void THeadlessBackend::InjectWheel(HWND window, TPoint p, int delta) { BackendSink().MouseWheel(window, p, delta); }
@@ -125,6 +134,13 @@ void THeadlessBackend::InjectKey(int vk, bool down) { BackendSink().Key(vk, down
 void THeadlessBackend::InjectText(const std::string& utf8) { BackendSink().Text(utf8); }
 
 void THeadlessBackend::InjectClose(HWND window) { BackendSink().WindowEvent(window, TWindowEvent::Close, {}); }
+
+void THeadlessBackend::InjectRestore(HWND window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || !it->second.Minimized) return;
+  it->second.Minimized = false;
+  BackendSink().WindowEvent(window, TWindowEvent::Restored, {});
+}
 
 void THeadlessBackend::Schedule(uint64_t delayMs, std::function<void()> action) {
   scheduled_.push_back({now_ + delayMs, scheduleCounter_++, std::move(action)});

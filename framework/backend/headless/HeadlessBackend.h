@@ -58,6 +58,9 @@ class THeadlessBackend : public TBackend {
   void InjectKey(int vk, bool down);
   void InjectText(const std::string& utf8);
   void InjectClose(HWND window);
+  // The window system gives a minimized window back (the user picked it in
+  // the task bar): the window shows again and the framework is told.
+  void InjectRestore(HWND window);
   // Runs `action` at the first poll once `delayMs` more virtual ms have passed.
   void Schedule(uint64_t delayMs, std::function<void()> action);
   bool HasScheduled() const { return !scheduled_.empty(); }

@@ -119,6 +119,30 @@ TEST_F(PaintCycleTest, GetDCOutsidePaintIsClippedToTheVisibleRegion) {
   EXPECT_EQ(ScreenPixel(form, 80, 80), clLime);
 }
 
+// A child wider than its form's client area (the trainer's panels are) is
+// cut at the client edge: a whole-window DC must still reach the border
+// beside and below it, or the frame is left unpainted there.
+TEST_F(PaintCycleTest, WindowDCReachesTheBorderBesideAChildPastTheClientArea) {
+  auto* framed = Application->CreateForm<TForm>();
+  framed->SetBorderStyle(TFormBorderStyle::bsSingle);
+  framed->SetBounds(300, 0, 200, 150);
+  new TProbe(framed, framed, "Wide", Bounds(-10, 0, framed->ClientWidth() + 20, framed->ClientHeight() + 10), clBlue,
+             &log);
+  framed->Show();
+  Pump();
+  HDC dc = GetWindowDC(framed->Handle());
+  ASSERT_NE(dc, nullptr);
+  FillRect(dc, TRect{0, 0, 200, 150}, clRed);
+  ReleaseDC(framed->Handle(), dc);
+  PresentAll();
+  const TPoint co = framed->ClientOffset();
+  const int midY = co.Y + framed->ClientHeight() / 2;
+  EXPECT_EQ(ScreenPixel(framed, 0, midY), clRed) << "left border";
+  EXPECT_EQ(ScreenPixel(framed, 199, midY), clRed) << "right border";
+  EXPECT_EQ(ScreenPixel(framed, 100, 149), clRed) << "bottom border";
+  EXPECT_EQ(ScreenPixel(framed, co.X + 5, midY), clBlue) << "the child keeps the client area";
+}
+
 TEST_F(PaintCycleTest, HidingAndMovingRepaintTheUncoveredParent) {
   b->SetVisible(false);
   Pump();

@@ -1,4 +1,5 @@
 #include "skin/pixels/sGraphUtils.h"
+#include "skin/pixels/sBlendRows.h"
 
 #include <gtest/gtest.h>
 
@@ -417,3 +418,23 @@ TEST_F(GraphUtils, RecolouredPixelNeverBecomesTheKey) {
 }
 
 }  // namespace
+
+// The vector row loop, called directly (not only where the machine makes
+// BlendBitmaps pick it), gives the plain loop's bytes: every weight, row
+// lengths around the 32-byte step, random bytes.
+TEST(BlendRowsTest, VectorLoopGivesThePlainLoopsBytes) {
+  if (!blend_rows::VectorAvailable()) GTEST_SKIP() << "this processor has no vector blend";
+  std::mt19937 random(31);
+  for (int n : {1, 31, 32, 33, 95, 96, 1000}) {
+    for (unsigned weight = 0; weight <= 255; weight += 17) {
+      std::vector<uint8_t> d(static_cast<size_t>(n)), s(static_cast<size_t>(n));
+      for (auto& b : d) b = static_cast<uint8_t>(random());
+      for (auto& b : s) b = static_cast<uint8_t>(random());
+      std::vector<uint8_t> plain = d, vector = d;
+      blend_rows::Plain(plain.data(), s.data(), n, weight);
+      blend_rows::Vector(vector.data(), s.data(), n, weight);
+      ASSERT_EQ(vector, plain) << "n " << n << " weight " << weight;
+    }
+  }
+}
+

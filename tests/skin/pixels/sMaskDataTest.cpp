@@ -12,6 +12,8 @@ TEST(MaskDataTest, FiveNumberColourStrings) {
       {"5454116 16380127 16380127 -1 -1", {5454116, 16380127, 16380127, -1, -1}},
       {"0 6308382 -1 -1 -1", {0, 6308382, -1, -1, -1}},
       {"16777181 -1 -1 12615808 12615808", {16777181, -1, -1, 12615808, 12615808}},
+      // Five different numbers, so that no field can stand in for another.
+      {"11 -22 333 4444 -55555", {11, -22, 333, 4444, -55555}},
       // Anything but exactly five integers with single spaces reads as black
       // text without contours.
       {"", none},
