@@ -5,6 +5,9 @@
 
 set(SORTARIUM_HOMEPAGE "https://sortarium.org" CACHE STRING "The project's web page (AppStream metainfo)")
 set(SORTARIUM_APPSTREAM_ID "org.sortarium.Sortarium" CACHE STRING "The AppStream component id (reverse DNS)")
+# The day this version was released, for the metainfo's release list:
+# change it together with the project's VERSION.
+set(SORTARIUM_RELEASE_DATE "2026-12-09")
 set(SORTARIUM_DOC_DIR ${CMAKE_INSTALL_FULL_DOCDIR})
 
 set(desktop_src ${CMAKE_SOURCE_DIR}/resources/desktop)
