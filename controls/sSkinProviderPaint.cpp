@@ -279,7 +279,7 @@ void TsSkinProvider::PaintCaptionText(TBitmap& image, const TFrameMetrics& metri
   const unsigned flags =
       form_->DrawTextBiDiModeFlags(AlignmentFlags(captionAlignment_) | DT_VCENTER | DT_EXPANDTABS | DT_SINGLELINE);
   if (!colours.Skinned()) canvas->Font()->SetColor(active_ ? clCaptionText : clInactiveCaptionText);
-  WriteTextEx(*canvas, drawnCaption_, TContentLook{true, active_}, colours, flags, textRect);
+  WriteTextEx(*canvas, drawnCaption_, {.Enabled = true, .Hot = active_}, colours, flags, textRect);
 }
 
 void TsSkinProvider::PaintFrame() {
