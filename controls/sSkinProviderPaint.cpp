@@ -240,7 +240,8 @@ void TsSkinProvider::PaintCaptionButtons(TBitmap& image, const TCaptionButtonsLa
     if (!glyph->Empty()) {
       const TRect at = TRect::FromBounds(r.Left + (r.Width() - glyph->Width()) / 2,
                                          r.Top + (r.Height() - glyph->Height()) / 2, glyph->Width(), glyph->Height());
-      DrawGlyphEx(*glyph, image, at, TGlyphLook{TContentLook{button->Enabled(), button->State != TPaintState::Normal}});
+      DrawGlyphEx(*glyph, image, at,
+                  {.Look = {.Enabled = button->Enabled(), .Hot = button->State != TPaintState::Normal}});
     }
   }
 }
