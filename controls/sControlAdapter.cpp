@@ -79,10 +79,14 @@ void TsControlAdapter::Adopt(TControl* control) {
   items_.back()->SkinData().SetSkinSection(section);
 }
 
-void TsControlAdapter::Forget(TControl* control) {
-  auto it = std::find_if(items_.begin(), items_.end(), [&](const auto& item) { return item->Control() == control; });
+void TsControlAdapter::Forget(TComponent* component) {
+  // Compared as components: a control that leaves while it is destroyed is
+  // only a component by now, and no longer casts to a control.
+  auto it = std::find_if(items_.begin(), items_.end(), [&](const auto& item) {
+    return static_cast<TComponent*>(item->Control()) == component;
+  });
   if (it == items_.end()) return;
-  if (control->IsDestroying()) (*it)->Release();
+  if (component->IsDestroying()) (*it)->Release();
   items_.erase(it);
 }
 

@@ -67,7 +67,7 @@ class TsControlAdapter {
   // control adopted before only takes the section again.
   void Adopt(TControl* control);
   // Drops the item of a control that goes away.
-  void Forget(TControl* control);
+  void Forget(TComponent* component);
   TsAdapterItem* ItemOf(const TControl* control) const;
   int Count() const { return static_cast<int>(items_.size()); }
   TsAdapterItem* Item(int index) const { return items_[static_cast<size_t>(index)].get(); }

@@ -98,8 +98,7 @@ void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
   if (operation == TOperation::opInsert && adapter_ && !IsLoading())
     if (auto* control = dynamic_cast<TWinControl*>(component); control && TsControlAdapter::Accepts(control))
       adapter_->Adopt(control);
-  if (operation == TOperation::opRemove && adapter_)
-    if (auto* control = dynamic_cast<TControl*>(component)) adapter_->Forget(control);
+  if (operation == TOperation::opRemove && adapter_) adapter_->Forget(component);
 }
 
 void TsSkinProvider::PrepareSkin() {

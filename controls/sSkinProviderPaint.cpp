@@ -240,7 +240,8 @@ void TsSkinProvider::PaintCaptionButtons(TBitmap& image, const TCaptionButtonsLa
     if (!glyph->Empty()) {
       const TRect at = TRect::FromBounds(r.Left + (r.Width() - glyph->Width()) / 2,
                                          r.Top + (r.Height() - glyph->Height()) / 2, glyph->Width(), glyph->Height());
-      DrawGlyphEx(*glyph, image, at, TGlyphLook{TContentLook{button->Enabled(), button->State != TPaintState::Normal}});
+      DrawGlyphEx(*glyph, image, at,
+                  {.Look = {.Enabled = button->Enabled(), .Hot = button->State != TPaintState::Normal}});
     }
   }
 }
@@ -279,7 +280,7 @@ void TsSkinProvider::PaintCaptionText(TBitmap& image, const TFrameMetrics& metri
   const unsigned flags =
       form_->DrawTextBiDiModeFlags(AlignmentFlags(captionAlignment_) | DT_VCENTER | DT_EXPANDTABS | DT_SINGLELINE);
   if (!colours.Skinned()) canvas->Font()->SetColor(active_ ? clCaptionText : clInactiveCaptionText);
-  WriteTextEx(*canvas, drawnCaption_, TContentLook{true, active_}, colours, flags, textRect);
+  WriteTextEx(*canvas, drawnCaption_, {.Enabled = true, .Hot = active_}, colours, flags, textRect);
 }
 
 void TsSkinProvider::PaintFrame() {

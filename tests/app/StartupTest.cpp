@@ -2,6 +2,7 @@
 #include "skin/sCommonData.h"
 
 #include "archives/ArchiveUnits.h"
+#include "framework/base/Exceptions.h"
 #include "archives/PreloadedZips.h"
 #include "archives/QorStoredSkin.h"
 
@@ -122,6 +123,16 @@ TEST_F(StartupTest, ArchivesArePreloadedAndFreedAgain) {
   EXPECT_EQ(PreloadedZipFiles(), nullptr);
   EXPECT_EQ(GlobalQorStoredSkin(), nullptr);
   EXPECT_TRUE(QorStoredSkins().empty());
+}
+
+// A start-up that fails says why in the application's message box, titled
+// as the program, before the program ends.
+TEST_F(StartupTest, StartUpFailureIsShownInTheApplicationsMessageBox) {
+  backend->ClearMessageBoxes();
+  ReportStartupFailure(EResNotFound("Resource INTERNAL_ZIP not found"));
+  ASSERT_EQ(backend->MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend->MessageBoxes()[0].Caption, "Сортарий");
+  EXPECT_EQ(backend->MessageBoxes()[0].Text, "Resource INTERNAL_ZIP not found.");
 }
 
 }  // namespace

@@ -305,6 +305,11 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
     }
     form_->ShowValues(v);
     Pump();
+  } else if (cmd == "skin") {
+    // The skin switched off and on, as a skin change does it.
+    if (w.size() != 2 || (w[1] != "on" && w[1] != "off")) throw TScriptError("usage: skin on|off");
+    form_->sSkinManager1->SetActive(w[1] == "on");
+    Pump();
   } else if (cmd == "dump") {
     Expect(w, 1, "dump");
     out_ << Dump() << "\n";
