@@ -123,12 +123,16 @@ bool ReadBangLine(const std::string& value, const TsImageLineContext& context, T
   const auto type = static_cast<TsImgType>(SkinEnumValue(words[3], 0, 2, "image kind", context.Where));
   int32_t widths[4] = {0, 0, 0, 0};
   for (size_t i = 4; i < words.size() && i < 8; ++i) widths[i - 4] = SkinInteger(words[i], context.Where);
+  // A ninth word, the stretch mode, is this program's addition: without it
+  // an own bitmap could not say how its middle is drawn.
+  const int16_t stretch = words.size() > 8 ? StretchModeOf(SkinInteger(words[8], context.Where), context.Where) : 0;
   std::shared_ptr<TBitmap> bmp = LoadOwnBitmap(context, words[0]);
   if (!bmp) return false;
   mask = OwnBitmapMask(std::move(bmp));
   mask.ImageCount = Narrow(count);
   mask.MaskType = Narrow(maskType);
   mask.ImgType = type;
+  mask.StretchMode = stretch;
   // With fewer than five words the widths are always derived.
   if (words.size() >= 5) {
     mask.WL = Narrow(widths[0]), mask.WT = Narrow(widths[1]), mask.WR = Narrow(widths[2]),

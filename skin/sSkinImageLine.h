@@ -1,7 +1,7 @@
 // One image line of the skin text form: the key is the image's role
 // (PropertyName), the value's first character picks how the rest reads.
 //
-//   '!'  !FILE.BMP!count!maskType!imgType[!WL!WT!WR!WB]   own bitmap
+//   '!'  !FILE.BMP!count!maskType!imgType[!WL!WT!WR!WB[!stretch]]  own bitmap
 //   '@'  @LLLL,TTTT,RRRR,BBBB,c,m                         glyph in the master bitmap
 //   '^'  ^LLLL,TTTT,RRRR,BBBB,WLWL,WTWT,WRWR,WBWB,c,m,s,b border in the master bitmap
 //   '~'  ~LLLL,TTTT,RRRR,BBBB,ss[,m]                      texture in the master bitmap

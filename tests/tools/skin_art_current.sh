@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The stored skin in the window description and the two archives of the
-# resources are the generator's output: running the generator on copies must
+# The stored skin in the window description, the two archives of the
+# resources and the folder skins in resources/skins are the generator's output: running the generator on copies must
 # change nothing, so art code changed without regenerating (or a generator
 # that is not repeatable) fails.
 #
@@ -12,7 +12,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cp "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm"
-"$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" --archives "$work" >/dev/null
+"$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" --archives "$work" \
+  --skins "$work/skins" >/dev/null
 if ! cmp -s "$work/Unit1.dfm" "$source_dir/resources/Unit1.dfm"; then
   echo "resources/Unit1.dfm is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
   diff "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm" | head -n 20 >&2
@@ -24,4 +25,10 @@ for archive in INTERNAL_ZIP.zip GENERAL_ZIP.zip; do
     exit 1
   fi
 done
-echo "skin_art_current: the stored skin and the archives match their generator"
+# The shipped folder skins, file for file.
+if ! diff -r "$work/skins" "$source_dir/resources/skins" >/dev/null; then
+  echo "resources/skins is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
+  diff -rq "$work/skins" "$source_dir/resources/skins" | head -n 20 >&2
+  exit 1
+fi
+echo "skin_art_current: the stored skin, the archives and the folder skins match their generator"
