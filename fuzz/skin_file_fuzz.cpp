@@ -27,8 +27,8 @@ std::vector<uint8_t> Bmp(int w, int h) {
   return WriteBmp24(bmp);
 }
 
-// A 2 x 2 baseline JPEG made once by our own encoder test helper would need
-// libjpeg's compressor here; an invalid one still exercises the skip path.
+// The folder's files are fixed; the JPEG is a truncated one, so JPEG lines
+// reach the decoder and its "unreadable picture is skipped" path.
 const TsSkinFolder& Folder() {
   static const TsSkinFolder folder = TsSkinFolder::InMemory({{"Master.bmp", Bmp(64, 48)},
                                                              {"OWN.BMP", Bmp(12, 6)},
