@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -23,6 +24,17 @@ const std::vector<TOption>& Options() {
        [](TCommandLine& c, const std::string& v) {
          c.Screen = ParseScreenSize(v);
          if (!c.Screen) throw TCommandLineError("--screen takes WIDTHxHEIGHT, each from 100 to 8192, not '" + v + "'");
+       }},
+      {"--skin", "NAME", "show the skin NAME: a folder of the skins folder, or a skin stored in the program",
+       [](TCommandLine& c, const std::string& v) {
+         if (v.empty()) throw TCommandLineError("--skin needs a name");
+         c.Skin.SkinName = v;
+       }},
+      {"--skins-dir", "DIR", "look for skin folders in DIR instead of Skins/ beside the program",
+       [](TCommandLine& c, const std::string& v) {
+         if (v.empty()) throw TCommandLineError("--skins-dir needs a folder");
+         // Taken from where the user stands, before anything changes folder.
+         c.Skin.SkinsDir = std::filesystem::absolute(v).lexically_normal().string();
        }},
   };
   return options;

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/Startup.h"
 #include "framework/base/Types.h"
 
 struct TCommandLine {
@@ -14,6 +15,8 @@ struct TCommandLine {
   bool Version = false;
   // Open the window as on a screen of this size (projectors, testing).
   std::optional<TSize> Screen;
+  // The skin and the folder of skins to take it from.
+  TSkinOptions Skin;
 };
 
 // A command line the program cannot follow; main() says so and exits with 2.

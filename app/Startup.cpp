@@ -3,6 +3,10 @@
 #include "app/Unit1.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+#include "framework/base/SysUtils.h"
 
 #include "archives/ArchiveUnits.h"
 #include "archives/QorStoredSkin.h"
@@ -45,4 +49,34 @@ void ReportStartupFailure(const std::exception& e) {
   if (!Application) return;
   Application->SetTitle(kApplicationTitle);
   Application->ShowException(e.what());
+}
+
+bool ReadSkinOption(int argc, char** argv, int& i, TSkinOptions& options) {
+  const std::string a = argv[i];
+  if (a != "--skin" && a != "--skins-dir") return false;
+  if (i + 1 >= argc || std::string(argv[i + 1]).empty()) throw std::invalid_argument(a + " needs a value");
+  const std::string value = argv[++i];
+  if (a == "--skin")
+    options.SkinName = value;
+  else  // taken from where the user stands, before anything changes folder
+    options.SkinsDir = std::filesystem::absolute(value).lexically_normal().string();
+  return true;
+}
+
+void ApplySkinOptions(TsSkinManager& manager, const TSkinOptions& options) {
+  std::string dir;
+  if (options.SkinsDir) {
+    dir = *options.SkinsDir;
+  } else if (!DirectoryExists(manager.ResolvedSkinDirectory())) {
+    // Installed, the program lives in <prefix>/bin and its skins in
+    // <prefix>/share/sortarium/skins.
+    const std::string installed = ExtractFilePath(ParamStr0()) + "../share/sortarium/skins";
+    if (DirectoryExists(installed)) dir = installed;
+  }
+  const bool moved = !dir.empty() && dir != manager.SkinDirectory();
+  if (moved) manager.SetSkinDirectory(dir);
+  if (options.SkinName)
+    manager.SetSkinName(*options.SkinName);
+  else if (moved)
+    manager.SetSkinName(manager.RequestedSkinName());
 }

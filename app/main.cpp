@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/ProgramIcon.h"
 #include "app/Startup.h"
+#include "app/Unit1.h"
 #include "framework/backend/sdl/SdlBackend.h"
 #include "framework/components/Application.h"
 
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
   }
   InstallProgramIcon();
   try {
-    CreateMainWindow();
+    TForm1* form = CreateMainWindow();
+    ApplySkinOptions(*form->sSkinManager1, options.Skin);
   } catch (const std::exception& e) {
     Application->ShowException(e.what());
     StopUnits();

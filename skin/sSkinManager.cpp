@@ -4,10 +4,16 @@
 #include "skin/sSkinManager.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "framework/base/Exceptions.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
 #include "skin/sMessages.h"
+#include "skin/sSkinFile.h"
+#include "skin/sSkinFolder.h"
+#include "skin/sSkinOverlay.h"
+#include "skin/sSkinText.h"
 
 TsSkinManager* DefaultManager = nullptr;
 bool SkinIsChanging = false;
@@ -49,6 +55,15 @@ void TsSkinManager::Loaded() {
   TComponent::Loaded();
   if (skinDirectory_.empty()) SetSkinDirectory("c:\\Skins");
   if (menuSupport_.IcoLineSkin.empty()) menuSupport_.IcoLineSkin = "ICOLINE";
+  // The description fills the overlay straight into the list; keep it as
+  // the setter would have.
+  const std::vector<std::string> stripped = StripOverlaySpaces(commonSections_.ToVector());
+  if (stripped != commonSections_.ToVector()) {
+    commonSections_.BeginUpdate();
+    commonSections_.Clear();
+    for (const std::string& line : stripped) commonSections_.Add(line);
+    commonSections_.EndUpdate();
+  }
   if (active_ && !skinName_.empty()) AnnounceNewSkin();
 }
 
@@ -90,14 +105,11 @@ void TsSkinManager::SetActive(bool v) {
 }
 
 void TsSkinManager::SetCommonSections(const TStrings& lines) {
+  std::vector<std::string> all;
+  for (int i = 0; i < lines.Count(); ++i) all.push_back(lines.Get(i));
   commonSections_.BeginUpdate();
   commonSections_.Clear();
-  for (int i = 0; i < lines.Count(); ++i) {
-    std::string line = lines.Get(i);
-    // Comment lines keep their spaces; everything else is compared without.
-    if (!line.empty() && line[0] != ';') line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
-    commonSections_.Add(line);
-  }
+  for (const std::string& line : StripOverlaySpaces(all)) commonSections_.Add(line);
   commonSections_.EndUpdate();
   ChangeSkin();
 }
@@ -128,6 +140,7 @@ void TsSkinManager::SetSkinDirectory(const std::string& v) {
 
 void TsSkinManager::SetSkinName(const std::string& v) {
   skinName_ = v;
+  requestedSkinName_ = v;
   ChangeSkin();
 }
 
@@ -168,20 +181,78 @@ std::string TsSkinManager::ResolvedSkinDirectory() const {
   return d;
 }
 
+std::string TsSkinManager::SkinFolderPath(const std::string& name) const {
+  if (name.empty()) return "";
+  // A skin name is one folder of the skin directory, never a path to
+  // somewhere else; a stored skin may still carry such a name.
+  if (name.find_first_of("/\\") != std::string::npos || name == "." || name == "..") {
+    if (internalSkins_.FindStoredSkin(name) >= 0) return "";
+    throw EReadError("a skin name is a folder name, not a path");
+  }
+  std::string dir = ResolvedSkinDirectory();
+  if (!dir.empty() && !IsSeparator(dir.back())) dir += '/';
+  const std::string folder = dir + name;
+  if (!HoldsSkinFile(folder)) return "";
+  return folder + "/";
+}
+
+std::unique_ptr<TsLoadedSkin> TsSkinManager::LoadFolderSkin(const std::string& path) const {
+  const TsSkinFolder folder(path);
+  const std::optional<std::vector<uint8_t>> bytes = folder.Read("Options.dat");
+  if (!bytes) throw EFOpenError(Format(SFOpenError, {path + "Options.dat"}));
+  const TsSkinText text(SplitLines(DecodeTextBytes(*bytes)), "Options.dat");
+  auto skin = std::make_unique<TsLoadedSkin>(ReadSkinFile(text, folder, const_cast<TsSkinManager*>(this)));
+  LayOverlay(*skin, commonSections_.ToVector(), folder, const_cast<TsSkinManager*>(this));
+  return skin;
+}
+
+void TsSkinManager::ReportSkinError(const std::string& name, const std::string& fault) {
+  // A fault already reported is not reported again: the stored skin that
+  // replaces a folder skin may meet the same faulty overlay, and a reload
+  // for a colour change meets the same file.
+  if (fault == lastSkinError_) return;
+  lastSkinError_ = fault;
+  const std::string message = "Skin “" + name + "” could not be loaded: " + fault;
+  if (OnSkinError) {
+    OnSkinError(message);
+    return;
+  }
+  std::fprintf(stderr, "sortarium: %s\n", message.c_str());
+  if (Application) Application->ShowException(message);
+}
+
 void TsSkinManager::ReadActiveSkin() {
   if (!active_) return;
   TSkinChangingScope changing;
-  // FIXME: skin folders ("Options.dat" in ResolvedSkinDirectory()\SkinName)
-  // are not read yet; every skin comes from the stored ones.
-  CommonSkinData.SkinPath.clear();
-  if (internalSkins_.Count() == 0) {
-    SetActive(false);
-    return;
+  pending_.reset();
+  std::unique_ptr<TsLoadedSkin> loaded;
+  std::string folder;
+  try {
+    folder = SkinFolderPath(skinName_);
+    if (!folder.empty()) loaded = LoadFolderSkin(folder);
+  } catch (const Exception& e) {
+    // A skin made by hand must not keep the program from starting: the
+    // stored skin takes its place and the user is told why.
+    ReportSkinError(skinName_, e.Message());
+    loaded.reset();
   }
-  if (internalSkins_.FindStoredSkin(skinName_) < 0) skinName_ = internalSkins_[0]->Name;
+  if (loaded) {
+    CommonSkinData.SkinPath = folder;
+    lastSkinError_.clear();
+  } else {
+    CommonSkinData.SkinPath.clear();
+    if (internalSkins_.Count() == 0) {
+      SetActive(false);
+      return;
+    }
+    if (internalSkins_.FindStoredSkin(skinName_) < 0) skinName_ = internalSkins_[0]->Name;
+    loaded = LoadStoredSkin();
+  }
+  pending_ = std::move(loaded);
   BuildMaskTable();
   BuildPatternTable();
   BuildSectionTable();
+  pending_.reset();
 }
 
 std::string TsSkinManager::ListAvailableSkins(TStrings& list) const {
@@ -194,7 +265,7 @@ std::string TsSkinManager::ListAvailableSkins(TStrings& list) const {
     std::sort(entries.begin(), entries.end());
     for (const std::string& entry : entries) {
       if (entry.empty() || entry[0] == '.') continue;
-      if (!FileExists(dir + "/" + entry + "/Options.dat")) continue;
+      if (!HoldsSkinFile(dir + "/" + entry)) continue;
       if (firstFolder.empty()) firstFolder = entry;
       names.push_back(entry);
     }

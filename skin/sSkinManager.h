@@ -8,6 +8,7 @@
 // controls whose own SkinManager is unset.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,8 @@
 #include "framework/graphics/Font.h"
 #include "skin/pixels/sMaskData.h"
 #include "skin/sStoredSkin.h"
+
+struct TsLoadedSkin;
 
 // One animation setting: whether it runs and for how long.
 class TsEffect : public TPersistent {
@@ -142,6 +145,9 @@ class TsSkinManager : public TComponent {
   void SetSkinDirectory(const std::string& v);
   const std::string& SkinName() const { return skinName_; }
   void SetSkinName(const std::string& v);
+  // The name last asked for through SetSkinName, before a missing skin was
+  // replaced by a stored one.
+  const std::string& RequestedSkinName() const { return requestedSkinName_; }
   // The loaded skin's version ("5"), or "N/A" while no skin is active.
   std::string SkinInfo() const;
   void SetSkinInfo(const std::string&) {}  // read-only; stored values are ignored
@@ -150,6 +156,10 @@ class TsSkinManager : public TComponent {
   void SetSkinnedPopups(bool v) { skinnedPopups_ = v; }
   TNotifyEvent OnBeforeChange;
   TNotifyEvent OnAfterChange;
+  // Called with the message when a skin could not be loaded and the stored
+  // skin took its place; unset, the message goes to stderr and to the
+  // application's message box. The same message is reported only once.
+  std::function<void(const std::string&)> OnSkinError;
 
   // --- the active skin ---
   TsSkinData CommonSkinData;
@@ -161,7 +171,13 @@ class TsSkinManager : public TComponent {
   const TsCachedIndexes& CachedIndexes() const { return cachedIndexes_; }
 
   // --- loading and announcing ---
+  // Chooses the skin (a folder skin, else a stored one) and builds the
+  // tables from it. A folder skin or overlay that fails to load is reported
+  // and the stored skin is built instead; the tables are replaced only by a
+  // skin that loaded whole.
   void ReadActiveSkin();
+  // Each moves its part of the skin ReadActiveSkin has read into the
+  // manager (called on their own, they read the stored skin first).
   void BuildMaskTable();
   void BuildPatternTable();
   void BuildSectionTable();
@@ -173,6 +189,10 @@ class TsSkinManager : public TComponent {
   void AnnounceSkinRemoval();
   // SkinDirectory with a relative path taken from the program's folder.
   std::string ResolvedSkinDirectory() const;
+  // The folder of skin `name` with a trailing '/' when it holds an
+  // "Options.dat" (in any letter case), else "". A name that is a path
+  // throws EReadError.
+  std::string SkinFolderPath(const std::string& name) const;
   // Fills `list`, sorted, with the stored skins' names and the skin folders
   // of ResolvedSkinDirectory; answers the first stored name, else the first
   // folder, else "".
@@ -207,6 +227,13 @@ class TsSkinManager : public TComponent {
   // Reload after a colour setting changed, when a skin is active.
   void ReloadColours();
   const TsStoredSkin* ActiveStoredSkin() const;
+  // Reads the skin folder `path` with the overlay laid on it; throws.
+  std::unique_ptr<TsLoadedSkin> LoadFolderSkin(const std::string& path) const;
+  // The stored skin SkinName names with the overlay on it, or without it
+  // when the overlay fails (reported); none when no stored skin matches.
+  std::unique_ptr<TsLoadedSkin> LoadStoredSkin();
+  void ReportSkinError(const std::string& name, const std::string& fault);
+  bool PreparePendingSkin();
   // Whether announcements freeze the forms and redraw them afterwards.
   bool RedrawsForms() const;
   // Empties the three tables and frees the master bitmap.
@@ -228,12 +255,16 @@ class TsSkinManager : public TComponent {
   TsMenuSupport menuSupport_;
   std::string skinDirectory_;
   std::string skinName_;
+  std::string requestedSkinName_;
+  std::string lastSkinError_;  // reported already; cleared by a skin that loads
   bool skinnedPopups_ = true;
 
   TsGeneralDataArray gd_;
   TsMaskArray ma_;
   TsPatternArray pa_;
   std::unique_ptr<TBitmap> masterBitmap_;
+  // The skin being read, between ReadActiveSkin and the Build* calls.
+  std::unique_ptr<TsLoadedSkin> pending_;
   TsCachedIndexes cachedIndexes_;
 };
 

@@ -1,11 +1,17 @@
-// Building the manager's run-time tables from a stored skin, and the skin's
+// Building the manager's run-time tables from a stored skin (or the skin a
+// folder gave), laying the overlay on it, and the skin's
 // recolouring by hue and saturation.
 #include <algorithm>
+#include <limits>
 
 #include "framework/base/Exceptions.h"
 #include "framework/base/SysUtils.h"
 #include "skin/pixels/sGraphUtils.h"
+#include "skin/sSkinFile.h"
+#include "skin/sSkinFolder.h"
 #include "skin/sSkinManager.h"
+#include "skin/sSkinOverlay.h"
+#include "skin/sSkinValues.h"
 
 namespace {
 
@@ -20,16 +26,9 @@ std::shared_ptr<TBitmap> Copy24(const TBitmap& source) {
   return copy;
 }
 
-// Border widths of an image stored without any: the stated border width on
-// every side, else a third of the frame.
-void CompleteBorderWidths(TsMaskData& mask) {
-  if (mask.WL + mask.WT + mask.WR + mask.WB != 0) return;
-  if (mask.BorderWidth != 0) {
-    mask.WL = mask.WT = mask.WR = mask.WB = mask.BorderWidth;
-    return;
-  }
-  mask.WL = mask.WR = static_cast<int16_t>(mask.ThirdOfFrameWidth());
-  mask.WT = mask.WB = static_cast<int16_t>(mask.ThirdOfFrameHeight());
+int16_t Narrow(int32_t v) {
+  return static_cast<int16_t>(std::clamp<int32_t>(v, std::numeric_limits<int16_t>::min(),
+                                                  std::numeric_limits<int16_t>::max()));
 }
 
 template <class Change>
@@ -60,20 +59,14 @@ const TsStoredSkin* TsSkinManager::ActiveStoredSkin() const {
   return index < 0 ? nullptr : internalSkins_[index];
 }
 
-void TsSkinManager::BuildMaskTable() {
-  const TsStoredSkin* skin = ActiveStoredSkin();
-  if (!skin) return;
-  ClearMaskTable();
-  masterBitmap_.reset(new TBitmap());
-  masterBitmap_->Assign(skin->MasterBitmap);
-  masterBitmap_->SetPixelFormat(TPixelFormat::pf24bit);
-  masterBitmap_->SetPalette({});
-  masterBitmap_->SetTransparentColor(0xFF00FF);
-  masterBitmap_->SetTransparent(true);
+namespace {
 
-  ma_.reserve(static_cast<size_t>(skin->Images.Count()));
-  for (int i = 0; i < skin->Images.Count(); ++i) {
-    const TsSkinImage& image = *skin->Images[i];
+TsLoadedSkin ReadStoredSkin(const TsStoredSkin& skin, TsSkinManager* manager) {
+  TsLoadedSkin loaded;
+  loaded.Master = PrepareMasterBitmap(skin.MasterBitmap);
+  loaded.Masks.reserve(static_cast<size_t>(skin.Images.Count()));
+  for (int i = 0; i < skin.Images.Count(); ++i) {
+    const TsSkinImage& image = *skin.Images[i];
     TsMaskData mask;
     if (!image.Name.empty()) {
       mask.Bmp = Copy24(image.Image);
@@ -84,46 +77,40 @@ void TsSkinManager::BuildMaskTable() {
     }
     mask.PropertyName = UpperCase(image.PropertyName);
     mask.SectionName = UpperCase(image.SectionName);
-    mask.ImageCount = static_cast<int16_t>(image.ImageCount);
-    mask.MaskType = static_cast<int16_t>(image.MaskType);
+    mask.ImageCount = Narrow(image.ImageCount);
+    mask.MaskType = Narrow(image.MaskType);
     if (mask.ImageCount == 0) {
       mask.MaskType = 1;
       mask.ImageCount = 3;
     }
-    mask.BorderWidth = static_cast<int16_t>(image.BorderWidth);
+    mask.BorderWidth = Narrow(image.BorderWidth);
     if (IsTextureRole(mask.PropertyName)) {
       // Textures are always tiled or stretched; only an image stored as a
       // texture says how.
-      mask.StretchMode = static_cast<int16_t>(image.ImgType == TsImgType::itisaTexture ? image.StretchMode : 0);
+      mask.StretchMode = Narrow(image.ImgType == TsImgType::itisaTexture ? image.StretchMode : 0);
       mask.ImgType = TsImgType::itisaTexture;
     } else {
-      mask.StretchMode = static_cast<int16_t>(image.StretchMode);
+      mask.StretchMode = Narrow(image.StretchMode);
       mask.ImgType = image.ImgType;
     }
-    mask.WL = static_cast<int16_t>(image.WL);
-    mask.WT = static_cast<int16_t>(image.WT);
-    mask.WR = static_cast<int16_t>(image.WR);
-    mask.WB = static_cast<int16_t>(image.WB);
-    CompleteBorderWidths(mask);
-    mask.Manager = this;
-    ma_.push_back(std::move(mask));
+    mask.WL = Narrow(image.WL);
+    mask.WT = Narrow(image.WT);
+    mask.WR = Narrow(image.WR);
+    mask.WB = Narrow(image.WB);
+    FinishMaskRecord(mask, TsBorderWidths::Complete);
+    mask.Manager = manager;
+    loaded.Masks.push_back(std::move(mask));
   }
-  // FIXME: the image entries of CommonSections are not laid over yet.
-}
 
-void TsSkinManager::BuildPatternTable() {
-  const TsStoredSkin* skin = ActiveStoredSkin();
-  if (!skin) return;
-  ClearPatternTable();
-  for (int i = 0; i < skin->Patterns.Count(); ++i) {
-    const TsSkinPattern& item = *skin->Patterns[i];
+  for (int i = 0; i < skin.Patterns.Count(); ++i) {
+    const TsSkinPattern& item = *skin.Patterns[i];
     // A pattern stored without a picture shares that of the first pattern
     // of the same name that has one.
     const TPicture* source = &item.Image;
     if (source->Empty())
-      for (int j = 0; j < skin->Patterns.Count(); ++j)
-        if (skin->Patterns[j]->Name == item.Name && !skin->Patterns[j]->Image.Empty()) {
-          source = &skin->Patterns[j]->Image;
+      for (int j = 0; j < skin.Patterns.Count(); ++j)
+        if (skin.Patterns[j]->Name == item.Name && !skin.Patterns[j]->Image.Empty()) {
+          source = &skin.Patterns[j]->Image;
           break;
         }
     TsPatternData pattern;
@@ -131,32 +118,76 @@ void TsSkinManager::BuildPatternTable() {
     pattern.Img->Assign(*source);
     pattern.SectionName = UpperCase(item.SectionName);
     pattern.PropertyName = UpperCase(item.PropertyName);
-    pa_.push_back(std::move(pattern));
+    loaded.Patterns.push_back(std::move(pattern));
   }
-}
 
-void TsSkinManager::BuildSectionTable() {
-  const TsStoredSkin* skin = ActiveStoredSkin();
-  if (!skin) return;
-  gd_.clear();
-  CommonSkinData.Version = skin->Version;
-  CommonSkinData.Author = skin->Author;
-  CommonSkinData.Description = skin->Description;
-  CommonSkinData.Shadow1Color = skin->Shadow1Color;
-  CommonSkinData.Shadow1Offset = skin->Shadow1Offset;
-  CommonSkinData.Shadow1Blur = skin->Shadow1Blur;
-  CommonSkinData.Shadow1Transparency = skin->Shadow1Transparency;
-  gd_.reserve(static_cast<size_t>(skin->GeneralData.Count()));
-  for (int i = 0; i < skin->GeneralData.Count(); ++i) {
-    gd_.emplace_back();
+  loaded.Header = {skin.Version,      skin.Author,        skin.Description,       skin.Shadow1Color,
+                   skin.Shadow1Offset, skin.Shadow1Blur, skin.Shadow1Transparency};
+  loaded.Sections.reserve(static_cast<size_t>(skin.GeneralData.Count()));
+  for (int i = 0; i < skin.GeneralData.Count(); ++i) {
+    loaded.Sections.emplace_back();
     // A damaged gradient keeps the record as far as it was filled; the
     // section still shows with its plain colours.
     try {
-      FillGeneralData(gd_.back(), *skin->GeneralData[i]);
+      FillGeneralData(loaded.Sections.back(), *skin.GeneralData[i]);
     } catch (const Exception&) {
     }
+    HoldSectionToMeaning(loaded.Sections.back());
   }
-  // FIXME: the sections of CommonSections are not laid over yet.
+  return loaded;
+}
+
+}  // namespace
+
+std::unique_ptr<TsLoadedSkin> TsSkinManager::LoadStoredSkin() {
+  const TsStoredSkin* skin = ActiveStoredSkin();
+  if (!skin) return nullptr;
+  auto loaded = std::make_unique<TsLoadedSkin>(ReadStoredSkin(*skin, this));
+  if (commonSections_.Count() == 0) return loaded;
+  // Without a skin folder the overlay's files are looked for in the current
+  // folder.
+  auto overlaid = std::make_unique<TsLoadedSkin>(ReadStoredSkin(*skin, this));
+  try {
+    LayOverlay(*overlaid, commonSections_.ToVector(), TsSkinFolder(""), this);
+  } catch (const Exception& e) {
+    ReportSkinError(skinName_, e.Message());
+    return loaded;
+  }
+  lastSkinError_.clear();
+  return overlaid;
+}
+
+// Each Build* takes its part of the skin ReadActiveSkin read; called on its
+// own it reads the stored skin first, as the tables were always built.
+bool TsSkinManager::PreparePendingSkin() {
+  if (!pending_) pending_ = LoadStoredSkin();
+  return pending_ != nullptr;
+}
+
+void TsSkinManager::BuildMaskTable() {
+  if (!PreparePendingSkin()) return;
+  ClearMaskTable();
+  masterBitmap_ = std::move(pending_->Master);
+  ma_ = std::move(pending_->Masks);
+}
+
+void TsSkinManager::BuildPatternTable() {
+  if (!PreparePendingSkin()) return;
+  ClearPatternTable();
+  pa_ = std::move(pending_->Patterns);
+}
+
+void TsSkinManager::BuildSectionTable() {
+  if (!PreparePendingSkin()) return;
+  gd_ = std::move(pending_->Sections);
+  const TsSkinHeader& h = pending_->Header;
+  CommonSkinData.Version = h.Version;
+  CommonSkinData.Author = h.Author;
+  CommonSkinData.Description = h.Description;
+  CommonSkinData.Shadow1Color = h.Shadow1Color;
+  CommonSkinData.Shadow1Offset = h.Shadow1Offset;
+  CommonSkinData.Shadow1Blur = h.Shadow1Blur;
+  CommonSkinData.Shadow1Transparency = h.Shadow1Transparency;
   RotateHue(hueOffset_);
   AdjustSaturation(saturation_);
 }

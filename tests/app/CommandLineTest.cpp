@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -27,13 +28,19 @@ TEST(CommandLineTest, AcceptsEachOptionInBothSpellings) {
   const TCommandLine both = Parse({"--screen", "1920x1080", "--version"});
   EXPECT_TRUE(both.Version);
   EXPECT_EQ(both.Screen->cx, 1920);
+  // The skins folder is made absolute where the user stands.
+  const TCommandLine skin = Parse({"--skin=Projector", "--skins-dir", "some/skins"});
+  EXPECT_EQ(skin.Skin.SkinName, "Projector");
+  ASSERT_TRUE(skin.Skin.SkinsDir.has_value());
+  EXPECT_EQ(*skin.Skin.SkinsDir, (std::filesystem::current_path() / "some/skins").string());
 }
 
 TEST(CommandLineTest, RefusesWhatItDoesNotUnderstand) {
   const std::vector<std::vector<const char*>> wrong = {
       {"--colour"},          {"-h"},          {"listing.txt"},       {"--screen"},
       {"--screen", "800"},   {"--screen", "99x600"}, {"--screen", "800x8193"}, {"--screen", "800x600x2"},
-      {"--screen=800x600px"}, {"--help=yes"}, {"--screen", "-800x600"},
+      {"--screen=800x600px"}, {"--help=yes"}, {"--screen", "-800x600"}, {"--skin"}, {"--skin="},
+      {"--skins-dir"},
   };
   for (const auto& words : wrong) EXPECT_THROW(Parse(words), TCommandLineError) << words[0];
 }

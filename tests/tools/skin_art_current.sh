@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The stored skin in the window description, the two archives of the
-# resources and the desktop icons are the generator's output: running the generator on copies must
+# resources, the desktop icons and the folder skins in resources/skins are the generator's output: running the generator on copies must
 # change nothing, so art code changed without regenerating (or a generator
 # that is not repeatable) fails.
 #
@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm"
 mkdir "$work/icons"
 "$generator" --description "$work/Unit1.dfm" --preview "$work/preview.png" --archives "$work" \
-  --icons "$work/icons" >/dev/null
+  --icons "$work/icons" --skins "$work/skins" >/dev/null
 if ! cmp -s "$work/Unit1.dfm" "$source_dir/resources/Unit1.dfm"; then
   echo "resources/Unit1.dfm is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
   diff "$source_dir/resources/Unit1.dfm" "$work/Unit1.dfm" | head -n 20 >&2
@@ -38,4 +38,10 @@ for icon in $made; do
     exit 1
   fi
 done
-echo "skin_art_current: the stored skin, the archives and the desktop icons match their generator"
+# The shipped folder skins, file for file.
+if ! diff -r "$work/skins" "$source_dir/resources/skins" >/dev/null; then
+  echo "resources/skins is not what the skin-art generator makes: run build/sortarium-skin-art" >&2
+  diff -rq "$work/skins" "$source_dir/resources/skins" | head -n 20 >&2
+  exit 1
+fi
+echo "skin_art_current: the stored skin, the archives, the desktop icons and the folder skins match their generator"

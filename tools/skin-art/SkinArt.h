@@ -136,3 +136,17 @@ void RenderBorders(const TsStoredSkins& skins, const std::string& dir);
 // Reads the property back the way the program does; an empty answer when it
 // reads and writes out to the same text.
 std::string VerifyReadBack(const std::string& property);
+
+// Writes `skin` as a skin folder `dir` through the engine's writer, reads it
+// back through a manager and throws unless the tables are the same.
+void WriteSkinAsFolder(const TsStoredSkin& skin, const std::string& dir);
+// Differences between two managers' tables (empty: the same records and pixels).
+class TsSkinManager;
+std::vector<std::string> CompareSkinTables(const TsSkinManager& a, const TsSkinManager& b);
+// The high-contrast "Projector" skin, made from `base` and added to `skins`.
+TsStoredSkin& MakeProjectorSkin(TsStoredSkins& skins, const TsStoredSkin& base);
+// WCAG contrast ratio of two RGB colours (1 to 21).
+double ContrastRatio(int a, int b);
+// Every section the main window uses must show its text at a ratio of at
+// least 7 against its ground, in both states.
+std::vector<std::string> CheckProjectorContrast(const TsStoredSkin& skin);

@@ -5,7 +5,13 @@
 //
 //   sortarium-skin-art [--description resources/Unit1.dfm] [--preview tools/skin-art/preview.png]
 //                      [--archives resources] [--icons resources/desktop/icons]
-//                      [--demo FILE.png] [--render-borders DIR]
+//                      [--demo FILE.png] [--render-borders DIR] [--skins resources/skins]
+//   sortarium-skin-art --export-folder DIR
+//
+// --skins names the folder the shipped folder skins are written into (today
+// "Projector", the high-contrast skin for a classroom projector).
+// --export-folder writes only the built-in skin, as a skin folder a teacher
+// can copy and change (see docs/skins.md).
 //
 // The skin is built in memory, checked against every count, value and size
 // the program relies on, read back the way the program reads it, and only
@@ -33,7 +39,8 @@ int Usage(const std::string& message) {
   std::fprintf(stderr, "sortarium-skin-art: %s\n", message.c_str());
   std::fprintf(stderr,
                "usage: sortarium-skin-art [--description FILE.dfm] [--preview FILE.png] [--archives DIR]\n"
-               "                          [--icons DIR] [--demo FILE.png] [--render-borders DIR]\n");
+               "                          [--icons DIR] [--demo FILE.png] [--render-borders DIR] [--skins DIR]\n"
+               "       sortarium-skin-art --export-folder DIR\n");
   return 2;
 }
 
@@ -97,6 +104,7 @@ int Fail(const std::vector<std::string>& problems) {
 int main(int argc, char** argv) {
   std::string description = "resources/Unit1.dfm", preview = "tools/skin-art/preview.png", demo, renderDir;
   std::string archives = "resources", icons = "resources/desktop/icons";
+  std::string skinsDir = "resources/skins", exportDir;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (i + 1 >= argc) return Usage(a.rfind("--", 0) == 0 ? a + " needs a value" : "unknown argument " + a);
@@ -112,6 +120,10 @@ int main(int argc, char** argv) {
       demo = argv[++i];
     else if (a == "--render-borders")
       renderDir = argv[++i];
+    else if (a == "--skins")
+      skinsDir = argv[++i];
+    else if (a == "--export-folder")
+      exportDir = argv[++i];
     else
       return Usage("unknown option " + a);
   }
@@ -140,6 +152,15 @@ int main(int argc, char** argv) {
 
     problems = CheckSkin(skin, masterFile, hugeFile);
     if (!problems.empty()) return Fail(problems);
+    if (!exportDir.empty()) {
+      WriteSkinAsFolder(skin, exportDir);
+      std::printf("sortarium-skin-art: \"%s\" written as a skin folder -> %s\n", skin.Name.c_str(), exportDir.c_str());
+      return 0;
+    }
+    TsStoredSkins shipped;
+    const TsStoredSkin& projector = MakeProjectorSkin(shipped, skin);
+    problems = CheckProjectorContrast(projector);
+    if (!problems.empty()) return Fail(problems);
     const std::string property = WriteProperty("InternalSkins", StoredSkinsValue(skins), 2);
     if (const std::string error = VerifyReadBack(property); !error.empty()) return Fail({error});
 
@@ -157,6 +178,7 @@ int main(int argc, char** argv) {
     if (!preview.empty()) WritePreview(master, huge, preview);
     if (!demo.empty()) WriteDemo(master, huge, demo);
     if (!renderDir.empty()) RenderBorders(skins, renderDir);
+    if (!skinsDir.empty()) WriteSkinAsFolder(projector, skinsDir + "/Projector");
     std::printf("sortarium-skin-art: %d sections, %d images, master %zu bytes, BUTTONHUGE.BMP %zu bytes -> %s\n",
                 skin.GeneralData.Count(), skin.Images.Count(), masterFile.size(), hugeFile.size(),
                 description.c_str());

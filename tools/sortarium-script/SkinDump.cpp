@@ -118,6 +118,12 @@ std::string DumpSkin(TsSkinManager& manager, const std::string& section) {
       {"skinActive", TJson::Bool(manager.CommonSkinData.Active)},
       {"isDefault", TJson::Bool(manager.IsDefault())},
       {"skinDirectory", TJson::Quote(manager.ResolvedSkinDirectory())},
+      // Where the loaded skin came from: its folder, or the window's stored skins.
+      {"skinPath", TJson::Quote(manager.CommonSkinData.SkinPath)},
+      {"source", TJson::Quote(!manager.CommonSkinData.Active          ? "none"
+                              : manager.CommonSkinData.SkinPath.empty() ? "stored"
+                                                                        : "folder")},
+      {"requestedSkinName", TJson::Quote(manager.RequestedSkinName())},
       {"storedSkins", TJson::Array(names)},
       {"sections", Number(static_cast<int64_t>(manager.Sections().size()))},
       {"masks", Number(static_cast<int64_t>(manager.Masks().size()))},

@@ -1,7 +1,7 @@
 // sortarium-script: runs the program on the headless backend and plays a
 // script against it (tests, demonstrations, screenshots).
 //
-//   sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] SCRIPT|-
+//   sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] [--skin NAME] [--skins-dir DIR] SCRIPT|-
 #include <unistd.h>
 
 #include <cstdio>
@@ -22,7 +22,8 @@ namespace {
 
 int Usage(const char* message) {
   std::fprintf(stderr, "sortarium-script: %s\n", message);
-  std::fprintf(stderr, "usage: sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] SCRIPT|-\n");
+  std::fprintf(stderr, "usage: sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] [--skin NAME]"
+                       " [--skins-dir DIR] SCRIPT|-\n");
   return 2;
 }
 
@@ -34,8 +35,14 @@ int main(int argc, char** argv) {
   std::string dir, scriptPath;
   bool trace = false;
   int scale = 1;
+  TSkinOptions skin;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
+    try {
+      if (ReadSkinOption(argc, argv, i, skin)) continue;
+    } catch (const std::exception& e) {
+      return Usage(e.what());
+    }
     auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
     if (a == "--screen") {
       int w = 0, h = 0;
@@ -89,6 +96,7 @@ int main(int argc, char** argv) {
   int exitCode = 0;
   try {
     TForm1* form = CreateMainWindow();
+    ApplySkinOptions(*form->sSkinManager1, skin);
     Application->ShowMainForm();
     Application->ProcessMessages();
     TScriptRunner runner(form, backend, std::cout);
