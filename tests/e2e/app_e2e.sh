@@ -18,21 +18,11 @@ keep_var=APP_E2E_KEEP
 . "$(dirname "$0")/lib.sh"
 
 # The layout of the window at 1024 x 768, from the headless driver.
-echo dump | "$tool" --screen 1024x768 --dir "$listings" - >"$work/layout.json" 2>"$work/layout.err" ||
-  fail "the headless driver could not report the layout: $(cat "$work/layout.err")"
-bounds() { grep -o "\"$1\":\[[-0-9,]*\]" "$work/layout.json" | head -n 1 | grep -o '\[.*\]' | tr -d '[]' | tr ',' ' '; }
-read -r win_left win_top win_width win_height <<<"$(grep -o '"window":{[^}]*}' "$work/layout.json" |
-  grep -o '[-0-9]\+' | head -n 4 | tr '\n' ' ')"
-client_w=$(grep -o '"clientWidth":[0-9]*' "$work/layout.json" | grep -o '[0-9]*$')
-client_h=$(grep -o '"clientHeight":[0-9]*' "$work/layout.json" | grep -o '[0-9]*$')
-frame_x=$(((win_width - client_w) / 2))
-frame_y=$((win_height - client_h - frame_x))
+read_layout "$tool" "$listings"
 read -r p2_left p2_top _ _ <<<"$(bounds sPanel2)"
 read -r b1_left b1_top b1_w b1_h <<<"$(bounds sBitBtn1)"
 read -r c3_left c3_top c3_w c3_h <<<"$(bounds StaticText3)"
 [ -n "$c3_h" ] && [ -n "$b1_h" ] && [ -n "$frame_y" ] || fail "incomplete layout: $(cat "$work/layout.json")"
-origin_x=$((win_left + frame_x))
-origin_y=$((win_top + frame_y))
 cell3_x=$((origin_x + c3_left + 6))   # inside the cell, clear of its digits
 cell3_y=$((origin_y + c3_top + 6))
 fill_x=$((origin_x + p2_left + b1_left + b1_w / 2))

@@ -39,21 +39,11 @@ path=$(key Path)
 export PATH="$root$prefix/bin:$PATH"
 
 # Where the controls are, from the packaged headless driver.
-echo dump | sortarium-script --screen 1024x768 --dir "$root$path" - >"$work/layout.json" 2>"$work/layout.err" ||
-  fail "the packaged driver could not report the layout: $(cat "$work/layout.err")"
-bounds() { grep -o "\"$1\":\[[-0-9,]*\]" "$work/layout.json" | head -n 1 | grep -o '\[.*\]' | tr -d '[]' | tr ',' ' '; }
-read -r win_left win_top win_width win_height <<<"$(grep -o '"window":{[^}]*}' "$work/layout.json" |
-  grep -o '[-0-9]\+' | head -n 4 | tr '\n' ' ')"
-client_w=$(grep -o '"clientWidth":[0-9]*' "$work/layout.json" | grep -o '[0-9]*$')
-client_h=$(grep -o '"clientHeight":[0-9]*' "$work/layout.json" | grep -o '[0-9]*$')
-frame_x=$(((win_width - client_w) / 2))
-frame_y=$((win_height - client_h - frame_x))
+read_layout sortarium-script "$root$path"
 read -r p2_left p2_top _ _ <<<"$(bounds sPanel2)"
 read -r b2_left b2_top b2_w b2_h <<<"$(bounds sBitBtn2)"
 read -r t_left t_top t_w t_h <<<"$(bounds sText1)"
 [ -n "$t_h" ] && [ -n "$b2_h" ] && [ -n "$frame_y" ] || fail "incomplete layout: $(cat "$work/layout.json")"
-origin_x=$((win_left + frame_x))
-origin_y=$((win_top + frame_y))
 show_x=$((origin_x + p2_left + b2_left + b2_w / 2))
 show_y=$((origin_y + p2_top + b2_top + b2_h / 2))
 

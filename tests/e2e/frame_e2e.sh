@@ -35,10 +35,7 @@ trap stop_wm EXIT
 command -v openbox >/dev/null || fail "openbox is not installed (scripts/setup installs it)"
 command -v xprop >/dev/null || fail "xprop is not installed"
 
-echo dump | "$tool" --screen 1024x768 --dir "$listings" - >"$work/layout.json" 2>"$work/layout.err" ||
-  fail "the headless driver could not report the layout: $(cat "$work/layout.err")"
-read -r win_left win_top win_width win_height <<<"$(grep -o '"window":{[^}]*}' "$work/layout.json" |
-  grep -o '[-0-9]\+' | head -n 4 | tr '\n' ' ')"
+read_layout "$tool" "$listings"
 button_rect() {
   grep -o "\"$1\":{\"rect\":\[[-0-9,]*\]" "$work/layout.json" | grep -o '\[.*\]' | tr -d '[]' | tr ',' ' '
 }

@@ -86,3 +86,26 @@ expect_clean_exit() {
   app_pid=
   [ "$status" = 0 ] || fail "the program exited with status $status"
 }
+
+# The window's layout on a 1024 x 768 screen, as a headless driver reports
+# it: win_left, win_top, win_width, win_height (the window on the screen),
+# client_w, client_h, frame_x, frame_y (where the client area starts in the
+# window) and origin_x, origin_y (the client area's top-left on the screen).
+# `bounds NAME` then answers a control's "left top width height" in its
+# parent.
+#   read_layout DRIVER LISTINGS
+read_layout() {
+  echo dump | "$1" --screen 1024x768 --dir "$2" - >"$work/layout.json" 2>"$work/layout.err" ||
+    fail "the headless driver could not report the layout: $(cat "$work/layout.err")"
+  read -r win_left win_top win_width win_height <<<"$(grep -o '"window":{[^}]*}' "$work/layout.json" |
+    grep -o '[-0-9]\+' | head -n 4 | tr '\n' ' ')"
+  client_w=$(grep -o '"clientWidth":[0-9]*' "$work/layout.json" | grep -o '[0-9]*$')
+  client_h=$(grep -o '"clientHeight":[0-9]*' "$work/layout.json" | grep -o '[0-9]*$')
+  [ -n "$win_height" ] && [ -n "$client_h" ] || fail "incomplete layout: $(cat "$work/layout.json")"
+  frame_x=$(((win_width - client_w) / 2))
+  frame_y=$((win_height - client_h - frame_x))
+  origin_x=$((win_left + frame_x))
+  origin_y=$((win_top + frame_y))
+}
+bounds() { grep -o "\"$1\":\[[-0-9,]*\]" "$work/layout.json" | head -n 1 | grep -o '\[.*\]' | tr -d '[]' | tr ',' ' '; }
+
