@@ -15,7 +15,16 @@ void THeadlessBackend::SetScreenSize(TSize size) {
 void THeadlessBackend::SetNativeShape(HWND window, const TRegion* shape) {
   auto it = windows_.find(window);
   if (it == windows_.end()) return;
-  it->second.Shape = shape ? std::optional<TRegion>(*shape) : std::nullopt;
+  Window& w = it->second;
+  w.Shape = shape ? std::optional<TRegion>(*shape) : std::nullopt;
+  // Outside its shape a window shows the desktop, which is black here,
+  // whatever was presented there before the window took the shape.
+  if (!w.Shape) return;
+  const TRegion outside = TRegion(TRect{0, 0, w.Screen.Width(), w.Screen.Height()}).Subtract(*w.Shape);
+  for (const TRect& r : outside.Rects())
+    for (int y = r.Top; y < r.Bottom; ++y)
+      std::memset(w.Screen.ScanLine(y) + r.Left * 3, 0, static_cast<size_t>(r.Width()) * 3);
+  w.Screen.Touch();
 }
 
 void THeadlessBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std::string& title) {
@@ -66,7 +75,8 @@ void THeadlessBackend::Present(HWND window, const TBitmap& framebuffer, const TR
   if (w.Screen.Width() != framebuffer.Width() || w.Screen.Height() != framebuffer.Height())
     w.Screen.SetSize(framebuffer.Width(), framebuffer.Height());
   const TRect bounds{0, 0, framebuffer.Width(), framebuffer.Height()};
-  for (const TRect& r0 : dirty.Rects()) {
+  const TRegion shown = w.Shape ? dirty.Intersect(*w.Shape) : dirty;
+  for (const TRect& r0 : shown.Rects()) {
     const TRect r = r0.Intersect(bounds);
     if (r.IsEmpty()) continue;
     for (int y = r.Top; y < r.Bottom; ++y)

@@ -81,8 +81,19 @@ TEST_F(PaintCycleTest, TopLevelRegionShapesTheNativeWindow) {
   EXPECT_EQ(native->Shape->Rects(), rounded.Rects());
   EXPECT_EQ(backend->FindWindow(b->Handle()), nullptr);
 
+  // Outside its shape the window shows the desktop (black on this screen),
+  // also where it had shown something before it took the shape.
+  EXPECT_EQ(native->Screen.Pixel(0, 0), clBlack);
+  EXPECT_NE(native->Screen.Pixel(2, 0), clBlack);
+
   SetWindowRgn(form->Handle(), std::nullopt, true);
   EXPECT_FALSE(native->Shape.has_value());
+  Pump();
+  EXPECT_NE(native->Screen.Pixel(0, 0), clBlack) << "the whole rectangle shows again";
+  SetWindowRgn(form->Handle(), rounded, true);
+  Pump();
+  EXPECT_EQ(native->Screen.Pixel(0, 0), clBlack) << "what was shown there is gone";
+  SetWindowRgn(form->Handle(), std::nullopt, true);
 
   TForm* later = MakeForm(50, 40);
   SetWindowRgn(later->Handle(), TRegion(TRect{0, 0, 50, 20}), false);
