@@ -15,12 +15,16 @@ TCaptionButtonImages ResolveCaptionButtonImages(const TsSkinManager& manager, co
   auto inForm = [&](const char* property) { return manager.FindMask(request.FrameSkinIndex, kForm, property); };
 
   TCaptionButtonImages images;
+  // The big set of caption-button images, looked up where `find` looks.
+  auto takeBigSet = [&](auto find) {
+    images.Minimize = find("BICONMIN");
+    images.Maximize = find("BICONMAX");
+    images.Close = find("BICONCLOSE");
+    images.Help = find("BICONHELP");
+  };
   if (inGlobal("BICONCLOSE") < 0) {
     // A skin that keeps its caption buttons with the frame.
-    images.Minimize = inForm("BICONMIN");
-    images.Maximize = inForm("BICONMAX");
-    images.Close = inForm("BICONCLOSE");
-    images.Help = inForm("BICONHELP");
+    takeBigSet(inForm);
     if (request.MDIFrame) {
       images.ChildMinimize = images.Minimize;
       images.ChildMaximize = images.Maximize;
@@ -28,10 +32,7 @@ TCaptionButtonImages ResolveCaptionButtonImages(const TsSkinManager& manager, co
     }
   } else {
     if (request.BigBorder) {
-      images.Minimize = inGlobal("BICONMIN");
-      images.Maximize = inGlobal("BICONMAX");
-      images.Close = inGlobal("BICONCLOSE");
-      images.Help = inGlobal("BICONHELP");
+      takeBigSet(inGlobal);
     } else {
       images.Close = inGlobal("SICONCLOSE");
       images.Minimize = inGlobal("SICONMIN");
@@ -41,10 +42,7 @@ TCaptionButtonImages ResolveCaptionButtonImages(const TsSkinManager& manager, co
     }
     if (images.Close < 0) {
       // No small set: small borders take the big images.
-      images.Minimize = inGlobal("BICONMIN");
-      images.Maximize = inGlobal("BICONMAX");
-      images.Close = inGlobal("BICONCLOSE");
-      images.Help = inGlobal("BICONHELP");
+      takeBigSet(inGlobal);
       if (request.MDIFrame) {
         images.ChildMinimize = images.Minimize;
         images.ChildMaximize = images.Maximize;
