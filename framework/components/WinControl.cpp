@@ -476,6 +476,11 @@ bool TWinControl::DoKeyUp(TMessage& m) {
 
 bool TWinControl::DoKeyPress(TMessage& m) {
   char32_t ch = static_cast<char32_t>(m.WParam);
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this && form->KeyPreview()) {
+    form->KeyPressPreview(ch);
+    if (ch == 0) return true;
+  }
   KeyPress(ch);
   m.WParam = ch;
   return ch == 0;
