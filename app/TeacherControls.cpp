@@ -4,21 +4,22 @@
 // pause point waits and no line is marked.
 //
 // Keys. During an automatic sort P (or Pause), N (or the right arrow), +,
-// - and L belong to the teacher wherever the focus is: the sort holds the
-// window, and a letter typed into the listing then would only be lost in
-// a hidden pane's text. Outside a sort there is nothing to pause or step,
-// so only +, - and L are taken, and not while the listing pane has the
-// focus: there every letter types. The pupil's manual sort uses the mouse
-// only and never meets these keys.
+// - and L belong to the teacher wherever the focus is: a teacher who has
+// clicked into the listing to point at a line must still be able to stop
+// the sort, and nobody edits the program while it is being run. The
+// character such a key types is dropped. Outside a sort there is nothing
+// to pause or step, so only +, - and L are taken, and not while the
+// listing pane has the focus: there every key types. The pupil's manual
+// sort uses the mouse only and never meets these keys.
 #include "app/Unit1.h"
 
 #include <algorithm>
 
 #include "app/CommandLine.h"
-
 #include "controls/sBitBtn.h"
 #include "controls/sPanel.h"
 #include "framework/components/Application.h"
+#include "framework/components/Input.h"
 #include "framework/components/Windows.h"
 #include "framework/stdctrls/RichEdit.h"
 #include "skin/sCommonData.h"
@@ -94,6 +95,7 @@ void TForm1::SetFollowListing(bool on) {
 
 void TForm1::BeginSort() {
   if (sortDepth_++ > 0) return;
+  owedEighths_ = 0;
   shownSteps_ = 0;
   exchangeUnseen_ = false;
 }
@@ -213,18 +215,6 @@ bool TForm1::TeacherKey(uint16_t key, TShiftState shift) {
   return true;
 }
 
-namespace {
-
-TShiftState HeldModifiers() {
-  TShiftState s;
-  if (GetKeyState(VK_SHIFT) < 0) s.Include(ssShift);
-  if (GetKeyState(VK_CONTROL) < 0) s.Include(ssCtrl);
-  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
-  return s;
-}
-
-}  // namespace
-
 void TForm1::KeyDown(uint16_t& key, TShiftState shift) {
   if (TeacherKey(key, shift)) {
     swallowKey_ = key;
@@ -248,7 +238,7 @@ void TForm1::KeyPress(char32_t& key) {
 void TForm1::CMDialogKey(TMessage& m) {
   // A focused control that does not want the arrows (a button) hands them
   // to the form here, before any key preview: the step key is caught first.
-  if (static_cast<int>(m.WParam) == VK_RIGHT && TeacherKey(VK_RIGHT, HeldModifiers())) {
+  if (static_cast<int>(m.WParam) == VK_RIGHT && TeacherKey(VK_RIGHT, KeyShiftState())) {
     m.Result = 1;
     return;
   }
