@@ -32,6 +32,12 @@ const std::vector<TOption>& Options() {
          if (v.empty()) throw TCommandLineError("--skin needs a name");
          c.Skin.SkinName = v;
        }},
+      {"--skins-dir", "DIR", "look for skin folders in DIR instead of Skins/ beside the program",
+       [](TCommandLine& c, const std::string& v) {
+         if (v.empty()) throw TCommandLineError("--skins-dir needs a folder");
+         // Taken from where the user stands, before anything changes folder.
+         c.Skin.SkinsDir = std::filesystem::absolute(v).lexically_normal().string();
+       }},
       {"--speed", "F", "run the automatic sort F times as fast: 1/8, 1/4, 1/2, 1, 2, 4 or 8 (+ and - change it)",
        [](TCommandLine& c, const std::string& v) {
          const auto speed = ParseSpeed(v);
@@ -40,12 +46,6 @@ const std::vector<TOption>& Options() {
        }},
       {"--follow-listing", nullptr, "highlight the listing line the automatic sort runs (L switches it)",
        [](TCommandLine& c, const std::string&) { c.FollowListing = true; }},
-      {"--skins-dir", "DIR", "look for skin folders in DIR instead of Skins/ beside the program",
-       [](TCommandLine& c, const std::string& v) {
-         if (v.empty()) throw TCommandLineError("--skins-dir needs a folder");
-         // Taken from where the user stands, before anything changes folder.
-         c.Skin.SkinsDir = std::filesystem::absolute(v).lexically_normal().string();
-       }},
   };
   return options;
 }
