@@ -1,61 +1,17 @@
 // The teacher's hands on a running sort, read on the virtual clock: pause,
 // step, speed, the indicator and the highlighted listing line.
 #include <fstream>
-#include <functional>
-#include <optional>
 
-#include "AppFixture.h"
+#include "AutoSortFixture.h"
 #include "app/CommandLine.h"
-#include "app/ListingLines.h"
-#include "framework/components/Clock.h"
 #include "framework/components/Windows.h"
 
 namespace {
 
 constexpr std::array<uint8_t, 10> kRow = {50, 20, 20, 10, 64, 71, 38, 90, 47, 83};
 
-struct Event {
-  uint64_t t;
-  char kind;  // 'c' colour change, 'p' paint
-  int cell;
-  TColor color;
-  bool operator==(const Event&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Event& e) {
-  return os << "{" << e.t << " " << e.kind << " cell " << e.cell << " #" << std::hex << ColorToRGB(e.color)
-            << std::dec << "}";
-}
-
-class TeacherControlsTest : public AppFixture {
+class TeacherControlsTest : public AutoSortFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    for (int k = 1; k <= 10; ++k) {
-      TStaticText* cell = form->Cell(k);
-      auto previous = cell->WindowProc;
-      cell->WindowProc = [this, cell, k, previous](TMessage& m) {
-        previous(m);
-        if (m.Msg == CM_COLORCHANGED) events.push_back({Now(), 'c', k, cell->Color()});
-        if (m.Msg == WM_PAINT) {
-          events.push_back({Now(), 'p', k, cell->Color()});
-          if (onPaint) onPaint(k, cell->Color());
-        }
-      };
-    }
-  }
-  uint64_t Now() const { return GetTickCount64() - start; }
-  void Arm(std::array<uint8_t, 10> row = kRow) {
-    ClickControl(form->sBitBtn2);
-    form->ShowValues(row);
-    Pump();
-  }
-  uint64_t Sort() {
-    events.clear();
-    start = GetTickCount64();
-    ClickControl(form->sBitBtn4);
-    return GetTickCount64() - start;
-  }
   // Runs `action` once `ms` of the next sort have passed, at its first pump after that.
   void At(uint64_t ms, std::function<void()> action) { backend->Schedule(ms, std::move(action)); }
   void KeyAt(uint64_t ms, int vk, const char* text = nullptr) {
@@ -63,18 +19,6 @@ class TeacherControlsTest : public AppFixture {
       backend->InjectKey(vk, true);
       if (text) backend->InjectText(text);
       backend->InjectKey(vk, false);
-    });
-  }
-  // A click that arrives `ms` into the next sort, at a point of the
-  // control's client area (its centre by default).
-  void ClickAt(uint64_t ms, TControl* c, std::optional<TPoint> at = std::nullopt) {
-    At(ms, [this, c, at] {
-      const TPoint o = c->ClientOrigin();
-      const TPoint local = at ? *at : TPoint{c->Width() / 2, c->Height() / 2};
-      const TPoint p{o.X + local.X - form->Left(), o.Y + local.Y - form->Top()};
-      backend->InjectMouseMove(form->Handle(), p);
-      backend->InjectMouseButton(form->Handle(), p, 0, true);
-      backend->InjectMouseButton(form->Handle(), p, 0, false);
     });
   }
   // The events of one kind from `from` (included) to `to` (left out).
@@ -101,17 +45,13 @@ class TeacherControlsTest : public AppFixture {
     for (int k = 1; k <= 10; ++k) c.push_back(CellColor(k));
     return c;
   }
-
-  std::vector<Event> events;
-  uint64_t start = 0;
-  std::function<void(int cell, TColor color)> onPaint;
 };
 
 // Each pause of the timeline is scaled exactly: same events in the same
 // order, every time multiplied by the factor; at x8 the 37.5 ms halves of a
 // new candidate's pauses add up, so the whole still takes an eighth.
 TEST_F(TeacherControlsTest, SpeedScalesEveryPauseOfTheTimeline) {
-  Arm();
+  Arm(kRow);
   const uint64_t took = Sort();
   const std::vector<Event> base = events;
   ASSERT_EQ(took % 8, 0u);
@@ -143,7 +83,7 @@ TEST_F(TeacherControlsTest, SpeedScalesEveryPauseOfTheTimeline) {
 // and every other colour hold until Pause comes at 10 s, and the rest of
 // the sort is the untouched one, 8.2 s later.
 TEST_F(TeacherControlsTest, PauseHoldsEveryColourUntilResumed) {
-  Arm();
+  Arm(kRow);
   Sort();
   const std::vector<Event> untouched = events;
   form->ShowValues(kRow);
@@ -180,7 +120,7 @@ TEST_F(TeacherControlsTest, PauseHoldsEveryColourUntilResumed) {
 // first step takes a new candidate with it (1200 ms), the second does not
 // (600 ms); the right arrow steps too, even with a button focused.
 TEST_F(TeacherControlsTest, EachStepRunsExactlyOneComparison) {
-  Arm();
+  Arm(kRow);
   KeyAt(0, 'P', "p");
   std::vector<std::pair<uint64_t, std::vector<TColor>>> seen;
   auto look = [&](uint64_t t) { At(t, [&, t] { seen.push_back({t, Colors()}); }); };
@@ -215,7 +155,7 @@ TEST_F(TeacherControlsTest, FillHideAndCloseWorkWhilePaused) {
   KeyAt(7000, 'P', "p");  // read at 7200, during position 2
   std::vector<TColor> afterFill;
   bool pausedAfterFill = false;
-  ClickAt(8000, form->sBitBtn1);
+  ClickDuringSort(8000, form->sBitBtn1);
   At(8500, [&] {
     afterFill = Colors();
     pausedAfterFill = form->Paused();
@@ -232,8 +172,8 @@ TEST_F(TeacherControlsTest, FillHideAndCloseWorkWhilePaused) {
   // Hide while paused: manual sorting is back at once, between held steps.
   Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
   KeyAt(1000, 'P', "p");
-  ClickAt(2000, form->sBitBtn3);
-  ClickAt(3000, form->Cell(9), TPoint{5, 5});
+  ClickDuringSort(2000, form->sBitBtn3);
+  ClickDuringSort(3000, form->Cell(9), TPoint{5, 5});
   bool pausedAfterHide = false;
   At(3500, [&] { pausedAfterHide = form->Paused(); });
   KeyAt(4000, 'P', "p");
@@ -275,11 +215,11 @@ TEST_F(TeacherControlsTest, RunningLineFollowsEachStepInBothListings) {
     SCOPED_TRACE(c.order);
     if (c.ownListing) std::ofstream(TForm1::ListingFileName(0), std::ios::binary) << c.ownListing;
     form->sRadioGroup->SetItemIndex(c.order);
-    Arm();
+    Arm(kRow);
     const TRichDocument before = form->sText1->Document();
     form->SetFollowListing(true);
     std::vector<std::vector<int>> linesAt;  // per event
-    onPaint = [&](int, TColor) {
+    onPaint = [&] {
       linesAt.resize(events.size());
       linesAt.back() = form->RunningLines();
     };
@@ -347,7 +287,7 @@ TEST_F(TeacherControlsTest, KeysLeaveTheListingAlone) {
     backend->InjectKey(vk, false);
     Pump();
   };
-  Arm();
+  Arm(kRow);
   ClickControl(form->sText1);
   const std::string loaded = form->sText1->Text();
   using Key = std::pair<int, const char*>;
@@ -358,7 +298,7 @@ TEST_F(TeacherControlsTest, KeysLeaveTheListingAlone) {
   EXPECT_EQ(form->SpeedExponent(), 0);
   EXPECT_FALSE(form->FollowsListing());
 
-  Arm();
+  Arm(kRow);
   const std::string shown = form->sText1->Text();  // the focus is on the show button now
   press(VK_OEM_PLUS, "+");
   press(VK_ADD, "+");
@@ -372,7 +312,7 @@ TEST_F(TeacherControlsTest, KeysLeaveTheListingAlone) {
 
   form->SetSpeedExponent(0);
   Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
-  ClickAt(1000, form->sText1);
+  ClickDuringSort(1000, form->sText1);
   KeyAt(2000, 'P', "p");  // read at 2400
   KeyAt(5000, 'P', "p");
   EXPECT_EQ(Sort(), 27000u + 5000 - 2400);
