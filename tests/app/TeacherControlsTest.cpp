@@ -148,9 +148,9 @@ TEST_F(TeacherControlsTest, EachStepRunsExactlyOneComparison) {
   EXPECT_EQ(Between(8000, 12000, 'p').back().t, 8000u + 600);
 }
 
-// The pause does not take the window: a fill, a hide with the manual step
-// it allows, and the close all work while the sort waits.
-TEST_F(TeacherControlsTest, FillHideAndCloseWorkWhilePaused) {
+// The pause does not take the window: a fill, a show, a hide with the
+// manual step it allows, and the close all work while the sort waits.
+TEST_F(TeacherControlsTest, FillShowHideAndCloseWorkWhilePaused) {
   Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
   KeyAt(7000, 'P', "p");  // read at 7200, during position 2
   std::vector<TColor> afterFill;
@@ -169,15 +169,23 @@ TEST_F(TeacherControlsTest, FillHideAndCloseWorkWhilePaused) {
   const auto v = Values();
   EXPECT_TRUE(std::is_sorted(v.begin() + 1, v.end())) << "positions 2..10 sorted from the new numbers";
 
-  // Hide while paused: manual sorting is back at once, between held steps.
+  // Show, then hide while paused: the listing comes again with new
+  // numbers, then manual sorting is back at once, between held steps.
   Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
   KeyAt(1000, 'P', "p");
+  form->sText1->SetText("");
+  ClickDuringSort(1500, form->sBitBtn2);
+  bool shownWhilePaused = false;
+  At(1800, [&] {
+    shownWhilePaused = form->Paused() && !form->sText1->Text().empty() && Colors() == std::vector<TColor>(10, clBtnFace);
+  });
   ClickDuringSort(2000, form->sBitBtn3);
   ClickDuringSort(3000, form->Cell(9), TPoint{5, 5});
   bool pausedAfterHide = false;
   At(3500, [&] { pausedAfterHide = form->Paused(); });
   KeyAt(4000, 'P', "p");
   Sort();
+  EXPECT_TRUE(shownWhilePaused);
   EXPECT_TRUE(pausedAfterHide);
   EXPECT_FALSE(form->sBitBtn4->Enabled());
   EXPECT_TRUE(form->IsManualMode());
