@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -36,6 +38,14 @@ const std::vector<TOption>& Options() {
          // Taken from where the user stands, before anything changes folder.
          c.Skin.SkinsDir = std::filesystem::absolute(v).lexically_normal().string();
        }},
+      {"--speed", "F", "run the automatic sort F times as fast: 1/8, 1/4, 1/2, 1, 2, 4 or 8 (+ and - change it)",
+       [](TCommandLine& c, const std::string& v) {
+         const auto speed = ParseSpeed(v);
+         if (!speed) throw TCommandLineError("--speed takes 1/8, 1/4, 1/2, 1, 2, 4 or 8, not '" + v + "'");
+         c.Speed = *speed;
+       }},
+      {"--follow-listing", nullptr, "highlight the listing line the automatic sort runs (L switches it)",
+       [](TCommandLine& c, const std::string&) { c.FollowListing = true; }},
   };
   return options;
 }
@@ -48,6 +58,35 @@ std::optional<TSize> ParseScreenSize(const std::string& text) {
   if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &rest) != 2) return std::nullopt;
   if (w < 100 || h < 100 || w > 8192 || h > 8192) return std::nullopt;
   return TSize{w, h};
+}
+
+std::optional<int> ParseSpeed(const std::string& text) {
+  // Digits, at most one point or one slash: no signs, blanks, exponents or
+  // words that a number reader would take too.
+  if (text.empty() || text.size() > 16) return std::nullopt;
+  if (text.find_first_not_of("0123456789./") != std::string::npos) return std::nullopt;
+  double value = 0;
+  if (const auto slash = text.find('/'); slash != std::string::npos) {
+    const std::string top = text.substr(0, slash), bottom = text.substr(slash + 1);
+    if (top.empty() || bottom.empty() || top.find_first_not_of("0123456789") != std::string::npos ||
+        bottom.find_first_not_of("0123456789") != std::string::npos)
+      return std::nullopt;
+    const double b = std::stod(bottom);
+    if (b == 0) return std::nullopt;
+    value = std::stod(top) / b;
+  } else {
+    if (std::count(text.begin(), text.end(), '.') > 1 || text == ".") return std::nullopt;
+    value = std::stod(text);
+  }
+  // Powers of two down to 1/8 are exact in a double, so equality is safe.
+  for (int e = -3; e <= 3; ++e)
+    if (value == std::ldexp(1.0, e)) return e;
+  return std::nullopt;
+}
+
+std::string SpeedName(int exponent) {
+  if (exponent >= 0) return std::to_string(1 << exponent);
+  return "1/" + std::to_string(1 << -exponent);
 }
 
 TCommandLine ParseCommandLine(int argc, const char* const* argv) {

@@ -17,6 +17,10 @@ struct TCommandLine {
   std::optional<TSize> Screen;
   // The skin and the folder of skins to take it from.
   TSkinOptions Skin;
+  // The automatic sort's speed as a power of two (0: its own pace) and
+  // whether it highlights the listing line that runs.
+  int Speed = 0;
+  bool FollowListing = false;
 };
 
 // A command line the program cannot follow; main() says so and exits with 2.
@@ -31,3 +35,8 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv);
 std::string CommandLineHelp();
 // "WIDTHxHEIGHT", each side from 100 to 8192; nullopt for anything else.
 std::optional<TSize> ParseScreenSize(const std::string& text);
+// A speed factor from 1/8 to 8 in steps of two ("2", "0.5", "1/2"), as
+// its power of two; nullopt for anything else.
+std::optional<int> ParseSpeed(const std::string& text);
+// The factor of a power of two as a person writes it: "1/8" … "1" … "8".
+std::string SpeedName(int exponent);

@@ -31,6 +31,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) { ReadComponentResource(this, "
 void TForm1::AfterConstruction() {
   TForm::AfterConstruction();
   DoCreate();
+  SetUpTeacherControls();
 }
 
 const char* TForm1::ListingFileName(int order) { return order == 0 ? "возрастание.txt" : "убывание.txt"; }
@@ -119,7 +120,14 @@ void TForm1::sBitBtn3Click(TComponent*) {
   ManualMode = true;
 }
 
-void TForm1::Pause(uint32_t ms) { Sleep(ms); }
+void TForm1::Pause(uint32_t ms) {
+  // In eighths of a millisecond: x8 makes 300 ms 37.5 ms.
+  const uint64_t eighths = uint64_t{ms} * 8;
+  owedEighths_ += speed_ >= 0 ? eighths >> speed_ : eighths << -speed_;
+  const uint64_t whole = owedEighths_ / 8;
+  owedEighths_ %= 8;
+  Sleep(static_cast<uint32_t>(whole));
+}
 
 void TForm1::Pump() { Application->ProcessMessages(); }
 
@@ -129,8 +137,10 @@ void TForm1::SortPass(bool ascending) {
     int m = i;
     for (int j = i + 1; j <= kCellCount; ++j) {
       Cells[static_cast<size_t>(j)]->SetColor(kCompared);
+      ShowStep(TSortStep::Compare);
       Pause(kComparePause);
       Pump();
+      PausePoint();
       Cells[static_cast<size_t>(j)]->SetColor(kNeutral);
       if (better(Values[static_cast<size_t>(j)], Values[static_cast<size_t>(m)])) {
         Pause(kCandidatePause);
@@ -138,12 +148,14 @@ void TForm1::SortPass(bool ascending) {
         Cells[static_cast<size_t>(m)]->SetColor(kNeutral);
         m = j;
         Cells[static_cast<size_t>(m)]->SetColor(kCandidate);
+        ShowStep(TSortStep::Candidate);
         Pump();
         Pause(kCandidatePause);
         Cells[static_cast<size_t>(m)]->SetColor(kNeutral);
       }
     }
     std::swap(Values[static_cast<size_t>(i)], Values[static_cast<size_t>(m)]);
+    ShowStep(TSortStep::Exchange);
     Cells[static_cast<size_t>(m)]->SetCaption(IntToStr(Values[static_cast<size_t>(m)]));
     Cells[static_cast<size_t>(i)]->SetColor(kDone);
     Cells[static_cast<size_t>(i)]->SetCaption(IntToStr(Values[static_cast<size_t>(i)]));
@@ -151,6 +163,11 @@ void TForm1::SortPass(bool ascending) {
 }
 
 void TForm1::sBitBtn4Click(TComponent*) {
+  BeginSort();
+  struct TEnd {
+    TForm1* Form;
+    ~TEnd() { Form->EndSort(); }
+  } end{this};
   ManualMode = false;
   for (int k = 1; k <= kCellCount; ++k) Cells[static_cast<size_t>(k)]->SetColor(kNeutral);
   if (sRadioGroup->ItemIndex() == 0) SortPass(true);

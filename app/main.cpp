@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
   try {
     TForm1* form = CreateMainWindow();
     ApplySkinOptions(*form->sSkinManager1, options.Skin);
+    form->SetSpeedExponent(options.Speed);
+    form->SetFollowListing(options.FollowListing);
   } catch (const std::exception& e) {
     Application->ShowException(e.what());
     StopUnits();

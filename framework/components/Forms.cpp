@@ -234,6 +234,7 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
 }
 
 void TCustomForm::KeyDownPreview(uint16_t& key, TShiftState shift) { KeyDown(key, shift); }
+void TCustomForm::KeyPressPreview(char32_t& key) { KeyPress(key); }
 
 void TCustomForm::ControlDestroyed(TControl* control) {
   auto inside = [control](const TControl* c) {

@@ -55,8 +55,10 @@ class TCustomForm : public TWinControl {
   // Records the focus moving to `control` and tells every control of it.
   bool SetFocusedControl(TWinControl* control);
   void FocusControl(TWinControl* control);
-  // The form sees keys before its controls when KeyPreview is set.
+  // The form sees keys and the characters they type before its controls
+  // when KeyPreview is set.
   void KeyDownPreview(uint16_t& key, TShiftState shift);
+  void KeyPressPreview(char32_t& key);
   TWinControl* FocusedControl() const { return focusedControl_; }
   // Forgets a control that is going away.
   void ControlDestroyed(TControl* control);

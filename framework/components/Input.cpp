@@ -345,3 +345,11 @@ int16_t GetKeyState(int vk) {
   if (vk == VK_MBUTTON) return (IS().Buttons & MK_MBUTTON) ? -128 : 0;
   return IS().Keys[static_cast<size_t>(vk)] ? -128 : 0;
 }
+
+TShiftState KeyShiftState() {
+  TShiftState s;
+  if (GetKeyState(VK_SHIFT) < 0) s.Include(ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) s.Include(ssCtrl);
+  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
+  return s;
+}

@@ -10,6 +10,7 @@
 
 #include "framework/backend/BackendSink.h"
 #include "framework/base/Types.h"
+#include "framework/components/Control.h"
 #include "framework/messages/Messages.h"
 
 class TControl;
@@ -35,6 +36,8 @@ TControl* InputCaptureControl();
 void InputSetCaptureControl(TControl* control);
 // Forgets a control that is being destroyed.
 void InputForgetControl(TControl* control);
+// The modifier keys held now, as the key messages routed so far left them.
+TShiftState KeyShiftState();
 // The last mouse position in screen coordinates.
 TPoint InputMousePos();
 void InputResetState();

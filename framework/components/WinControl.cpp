@@ -445,15 +445,6 @@ void TWinControl::WMSetFocus(TMessage& m) {
 
 void TWinControl::WMKillFocus(TMessage& m) { m.Result = 0; }
 
-// The modifier keys held now.
-static TShiftState KeyShiftState() {
-  TShiftState s;
-  if (GetKeyState(VK_SHIFT) < 0) s.Include(ssShift);
-  if (GetKeyState(VK_CONTROL) < 0) s.Include(ssCtrl);
-  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
-  return s;
-}
-
 bool TWinControl::DoKeyDown(TMessage& m) {
   uint16_t key = static_cast<uint16_t>(m.WParam);
   const TShiftState shift = KeyShiftState();
@@ -476,6 +467,11 @@ bool TWinControl::DoKeyUp(TMessage& m) {
 
 bool TWinControl::DoKeyPress(TMessage& m) {
   char32_t ch = static_cast<char32_t>(m.WParam);
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this && form->KeyPreview()) {
+    form->KeyPressPreview(ch);
+    if (ch == 0) return true;
+  }
   KeyPress(ch);
   m.WParam = ch;
   return ch == 0;

@@ -114,6 +114,7 @@ void TCustomRichEdit::SetDocument(TRichDocument doc) {
   desiredX_ = -1;
   topLine_ = 0;
   leftX_ = 0;
+  marks_.clear();  // they named lines of the old text
   ContentChanged();
 }
 

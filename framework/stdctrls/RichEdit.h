@@ -104,6 +104,21 @@ class TCustomRichEdit : public TCustomEdit {
   // The caret's rectangle in client coordinates (empty when scrolled away).
   TRect CaretRect();
 
+  // --- marks (RichEditMarks.cpp) ---
+  // Paragraphs drawn on a band of colour across the text area, behind their
+  // text: a way to point at lines (the line a program runs now) that leaves
+  // the document alone. A new document has none.
+  struct TParagraphMark {
+    int Paragraph = 0;
+    TColor Color = clNone;
+    bool operator==(const TParagraphMark&) const = default;
+  };
+  void SetParagraphMarks(std::vector<TParagraphMark> marks);
+  const std::vector<TParagraphMark>& ParagraphMarks() const { return marks_; }
+  // Scrolls as little as it takes to show paragraphs first..last, or as much
+  // of them from `first` on as the view holds.
+  void ScrollParagraphsIntoView(int first, int last);
+
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
 
@@ -146,6 +161,9 @@ class TCustomRichEdit : public TCustomEdit {
                     int baseline, TColor color, const TRect& clip);
   void InvalidateCaret();
   void RestartBlink();
+  // The band colour of a marked paragraph, clNone for the others.
+  TColor MarkOf(int paragraph) const;
+  void InvalidateParagraph(int paragraph);
 
   // --- editing (RichEditEditing.cpp) ---
   void KeyCommand(TMessage& m);
@@ -208,6 +226,7 @@ class TCustomRichEdit : public TCustomEdit {
   int thumbGrab_ = 0;
   bool repeatStarted_ = false;
   std::vector<TLinePiece> pieces_;  // reused while painting
+  std::vector<TParagraphMark> marks_;
 };
 
 class TRichEdit : public TCustomRichEdit {

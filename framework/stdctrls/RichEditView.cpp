@@ -292,6 +292,9 @@ void TCustomRichEdit::PaintLine(HDC dc, int line, const TRect& text, const TRect
     }
   }
 
+  if (const TColor band = MarkOf(para); band != clNone)
+    FillRect(dc, {text.Left - kMarginX, top, text.Right + kMarginX, top + box.Height}, band);
+
   layout_.Pieces(doc_, line, pieces_);
   int runIndex = 0, runStart = 0;
   for (const TLinePiece& piece : pieces_) {

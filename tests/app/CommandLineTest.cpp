@@ -45,4 +45,32 @@ TEST(CommandLineTest, RefusesWhatItDoesNotUnderstand) {
   for (const auto& words : wrong) EXPECT_THROW(Parse(words), TCommandLineError) << words[0];
 }
 
+// --speed takes the seven factors in any of the spellings a teacher may
+// write, as powers of two; everything else is refused, and both new
+// options are in the help.
+TEST(CommandLineTest, SpeedAndFollowListing) {
+  const std::vector<std::pair<const char*, int>> right = {
+      {"1/8", -3}, {"0.125", -3}, {"1/4", -2}, {".25", -2}, {"0.5", -1}, {"1/2", -1}, {"2/4", -1},
+      {"1", 0},    {"1.0", 0},    {"2", 1},    {"2.", 1},   {"4", 2},    {"8", 3},    {"8/1", 3},
+  };
+  for (const auto& [text, exponent] : right) {
+    EXPECT_EQ(ParseSpeed(text), exponent) << text;
+    EXPECT_EQ(Parse({"--speed", text}).Speed, exponent) << text;
+  }
+  for (const char* text : {"", "0", "3", "16", "1/16", "-2", "+2", "1/0", "0/1", "x2", "2x", "1e1", "0x2", "1..2",
+                           "1/2/2", "/2", "1/", ".", " 2", "nan", "inf", "99999999999999999999"})
+    EXPECT_FALSE(ParseSpeed(text).has_value()) << "'" << text << "'";
+  EXPECT_THROW(Parse({"--speed", "3"}), TCommandLineError);
+  EXPECT_THROW(Parse({"--speed"}), TCommandLineError);
+  EXPECT_THROW(Parse({"--follow-listing=yes"}), TCommandLineError);
+  EXPECT_EQ(Parse({"--speed=1/2"}).Speed, -1);
+  EXPECT_FALSE(Parse({}).FollowListing);
+  EXPECT_TRUE(Parse({"--follow-listing"}).FollowListing);
+  EXPECT_EQ(SpeedName(-3), "1/8");
+  EXPECT_EQ(SpeedName(2), "4");
+  const std::string help = CommandLineHelp();
+  EXPECT_NE(help.find("--speed F"), std::string::npos);
+  EXPECT_NE(help.find("--follow-listing"), std::string::npos);
+}
+
 }  // namespace

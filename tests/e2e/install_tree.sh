@@ -66,7 +66,7 @@ command -v groff >/dev/null || fail "groff is needed to read the manual page"
 warnings=$(groff -k -man -Tutf8 -ww -z "$man_page" 2>&1)
 [ -z "$warnings" ] || fail "the manual page has mistakes: $warnings"
 text=$(groff -k -man -Tutf8 -P-cbou "$man_page" 2>/dev/null)
-for word in --screen --version "record FILE.gif MS" frames возрастание.txt "$prefix/share/sortarium"; do
+for word in --screen --version --speed --follow-listing KEYS "record FILE.gif MS" frames возрастание.txt "$prefix/share/sortarium"; do
   grep -q -- "$word" <<<"$text" || fail "the manual page does not mention $word"
 done
 
@@ -76,7 +76,7 @@ out=$(env -u DISPLAY "$prog" --help 2>&1) || fail "--help exited with $?"
 echo "$out" | grep -q -- '--screen WxH' || fail "--help does not list --screen: $out"
 out=$(env -u DISPLAY "$prog" --version 2>&1) || fail "--version exited with $?"
 [ "$out" = "sortarium $version" ] || fail "--version says '$out', not 'sortarium $version'"
-for wrong in --bogus "--screen 12x34" "--screen" "lesson.txt"; do
+for wrong in --bogus "--screen 12x34" "--screen" "lesson.txt" "--speed 3" "--speed 1/16" "--speed"; do
   # shellcheck disable=SC2086
   out=$(env -u DISPLAY "$prog" $wrong 2>&1)
   status=$?

@@ -164,6 +164,34 @@ TEST(ScriptToolTest, InputDuringTheSortArrivesAtItsTime) {
   EXPECT_TRUE(Has(r.lines.back(), "\"order\":1"));
 }
 
+// The teacher's keys from a script: given before the sort with `at`, they
+// pause it (held at 2 s), step it, change its speed and mark the listing;
+// dump reports all of it with the marked line numbered from 1. A pause
+// that nothing is left to lift is let go, and the line fails saying so.
+TEST(ScriptToolTest, TeacherKeysPauseStepAndShowInTheDump) {
+  const RunResult r = RunScript(
+      "click sBitBtn2\nvalues 11 12 13 14 15 16 17 18 19 20\nkey l\nkey plus\nkey minus\nkey minus\n"
+      "at 1000 key p\nat 2000 dump\nat 3000 key n\nat 4000 dump\nat 5000 key pause\nclick sBitBtn4\ndump\n",
+      "--seed 7 --speed 2");
+  ASSERT_EQ(r.exitCode, 0) << r.errors;
+  ASSERT_EQ(r.lines.size(), 3u);
+  EXPECT_TRUE(Has(r.lines[0], "\"teacher\":{\"sorting\":true,\"paused\":true,\"speed\":\"1\",\"followListing\":true,"
+                              "\"runningLines\":[15],\"indicator\":\"Пауза\"}"))
+      << r.lines[0];
+  EXPECT_TRUE(Has(r.lines[0], "\"color\":\"#FFFF00\"")) << "held yellow";
+  EXPECT_EQ(IntAfter(r.lines[1], "\"time\""), 4000);
+  EXPECT_TRUE(Has(r.lines[1], "\"paused\":true")) << r.lines[1];
+  EXPECT_EQ(IntAfter(r.lines.back(), "\"time\""), 27000 + (3000 - 1200) + (5000 - 3600))
+      << "held from 1200 to 3000 ms, stepped one comparison, held again until 5000 ms";
+  EXPECT_TRUE(Has(r.lines.back(), "\"teacher\":{\"sorting\":false,\"paused\":false,\"speed\":\"1\"")) << r.lines.back();
+
+  const RunResult stalled = RunScript("click sBitBtn2\nvalues 11 12 13 14 15 16 17 18 19 20\nat 1000 key p\nclick sBitBtn4\ndump\n");
+  EXPECT_EQ(stalled.exitCode, 1);
+  EXPECT_TRUE(Has(stalled.errors, "line 4: the sort was paused at 1200 ms with no 'at' input left")) << stalled.errors;
+  EXPECT_TRUE(stalled.lines.empty());
+  EXPECT_NE(RunScript("dump\n", "--speed 3").exitCode, 0);
+}
+
 TEST(ScriptToolTest, MistakesFailWithAClearMessage) {
   struct Case {
     const char* script;

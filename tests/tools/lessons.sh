@@ -30,4 +30,5 @@ check() {
 check 1-manual.script manual.gif ""
 check 2-auto-ascending.script auto-ascending.gif ""
 check 3-descending.script descending.gif -r
+check 4-pause-and-step.script pause-and-step.gif ""
 echo "lessons: passed"

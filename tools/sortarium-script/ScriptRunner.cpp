@@ -14,6 +14,7 @@
 #include "FrameDump.h"
 #include "Recorder.h"
 #include "SkinDump.h"
+#include "app/CommandLine.h"
 #include "app/Unit1.h"
 #include "controls/sBitBtn.h"
 #include "controls/sGroupBox.h"
@@ -65,13 +66,24 @@ constexpr KeyName kKeys[] = {
     {"home", VK_HOME, nullptr}, {"end", VK_END, nullptr},      {"pgup", VK_PRIOR, nullptr},
     {"pgdn", VK_NEXT, nullptr}, {"left", VK_LEFT, nullptr},    {"right", VK_RIGHT, nullptr},
     {"up", VK_UP, nullptr},     {"down", VK_DOWN, nullptr},    {"shift", VK_SHIFT, nullptr},
-    {"ctrl", VK_CONTROL, nullptr}, {"alt", VK_MENU, nullptr},
+    {"ctrl", VK_CONTROL, nullptr}, {"alt", VK_MENU, nullptr}, {"pause", VK_PAUSE, nullptr},
+    {"plus", VK_OEM_PLUS, "+"},  {"+", VK_OEM_PLUS, "+"},      {"minus", VK_OEM_MINUS, "-"},
+    {"-", VK_OEM_MINUS, "-"},    {"kp-plus", VK_ADD, "+"},      {"kp-minus", VK_SUBTRACT, "-"},
 };
 
 }  // namespace
 
 TScriptRunner::TScriptRunner(TForm1* form, THeadlessBackend* backend, std::ostream& out)
-    : form_(form), backend_(backend), out_(out) {}
+    : form_(form), backend_(backend), out_(out) {
+  // A script cannot type while the sort holds it: a pause that no `at`
+  // input is left to lift would wait for ever. It is lifted, and the line
+  // fails once the sort is over.
+  form_->OnPauseWait = [this](TComponent*) {
+    if (pendingInputs_ > 0) return;
+    stalledAt_ = GetTickCount64();
+    form_->TogglePause();
+  };
+}
 
 TScriptRunner::~TScriptRunner() {
   if (!recorder_) return;
@@ -264,6 +276,17 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
   if (auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
   const auto w = Split(line);
   if (w.empty()) return;
+  ExecuteLine(w);
+  if (stalledAt_) {
+    const uint64_t at = *stalledAt_;
+    stalledAt_.reset();
+    throw TScriptError("the sort was paused at " + std::to_string(at) +
+                       " ms with no 'at' input left to go on; it was let go (schedule the key that resumes or"
+                       " steps it with 'at MS key p' or 'at MS key n' before the line that starts the sort)");
+  }
+}
+
+void TScriptRunner::ExecuteLine(const std::vector<std::string>& w) {
   const std::string& cmd = w[0];
   if (ExecuteInput(w, true) || ExecuteRecording(w)) return;
   if (cmd == "wait") {
@@ -281,7 +304,10 @@ void TScriptRunner::Execute(const std::string& rawLine, int lineNumber) {
     static const char* kNamed[] = {"click", "rclick", "down", "up", "move", "select"};
     if (rest.size() > 1 && std::find(std::begin(kNamed), std::end(kNamed), rest[0]) != std::end(kNamed))
       FindControl(rest[1]);
-    backend_->Schedule(static_cast<uint64_t>(ms), [this, rest] {
+    const bool input = rest[0] != "dump" && rest[0] != "snapshot";
+    if (input) ++pendingInputs_;
+    backend_->Schedule(static_cast<uint64_t>(ms), [this, rest, input] {
+      if (input) --pendingInputs_;
       try {
         // Inside a pump: input only joins the queue; a dump or snapshot shows
         // the moment it runs.
@@ -339,6 +365,19 @@ std::string Resources() {
 
 }  // namespace
 
+// The teacher's controls: pause, speed, the highlighted listing lines
+// (numbered from 1, as the listing is read) and the indicator's text.
+std::string TScriptRunner::Teacher() const {
+  std::vector<std::string> lines;
+  for (int line : form_->RunningLines()) lines.push_back(std::to_string(line + 1));
+  return TJson::Object({{"sorting", TJson::Bool(form_->SortRunning())},
+                        {"paused", TJson::Bool(form_->Paused())},
+                        {"speed", TJson::Quote(SpeedName(form_->SpeedExponent()))},
+                        {"followListing", TJson::Bool(form_->FollowsListing())},
+                        {"runningLines", TJson::Array(lines)},
+                        {"indicator", TJson::Quote(form_->IndicatorText())}});
+}
+
 std::string TScriptRunner::Dump() const {
   std::vector<std::string> values, cells, boxes;
   for (int k = 1; k <= TForm1::kCellCount; ++k) {
@@ -373,6 +412,7 @@ std::string TScriptRunner::Dump() const {
                         {"buttons", TJson::Object(buttons)},
                         {"order", std::to_string(form_->sRadioGroup->ItemIndex())},
                         {"listing", TJson::Quote(form_->sText1->Text())},
+                        {"teacher", Teacher()},
                         {"bounds", TJson::Object(bounds)},
                         {"window", window},
                         {"frame", DumpFrame(*form_, form_->sSkinProvider1)},

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -40,6 +41,7 @@ class TScriptRunner {
 
  private:
   std::vector<std::string> Split(const std::string& line) const;
+  void ExecuteLine(const std::vector<std::string>& words);
   // Input commands inject into the queue; `pump` processes it at once.
   bool ExecuteInput(const std::vector<std::string>& words, bool pump);
   void Wait(uint64_t ms);
@@ -57,6 +59,7 @@ class TScriptRunner {
   void Key(const std::string& keys);
 
   std::string Dump() const;
+  std::string Teacher() const;
   std::string DumpSkin(const std::string& section) const;
   void Snapshot(const std::string& file) const;
   std::string OutputPath(const std::string& file) const;
@@ -72,4 +75,8 @@ class TScriptRunner {
   std::string outputFolder_;
   int recordScale_ = 1;
   std::unique_ptr<TRecorder> recorder_;
+  // Input scheduled by `at` that has not arrived yet.
+  int pendingInputs_ = 0;
+  // When a pause had to be lifted because nothing was left to lift it.
+  std::optional<uint64_t> stalledAt_;
 };

@@ -1,7 +1,8 @@
 // sortarium-script: runs the program on the headless backend and plays a
 // script against it (tests, demonstrations, screenshots).
 //
-//   sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] [--skin NAME] [--skins-dir DIR] SCRIPT|-
+//   sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] [--skin NAME] [--skins-dir DIR]
+//                    [--speed F] [--follow-listing] SCRIPT|-
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "ScriptRunner.h"
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
 #include "framework/backend/headless/HeadlessBackend.h"
@@ -23,7 +25,7 @@ namespace {
 int Usage(const char* message) {
   std::fprintf(stderr, "sortarium-script: %s\n", message);
   std::fprintf(stderr, "usage: sortarium-script [--screen WxH] [--seed N] [--dir DIR] [--scale N] [--trace] [--skin NAME]"
-                       " [--skins-dir DIR] SCRIPT|-\n");
+                       " [--skins-dir DIR] [--speed F] [--follow-listing] SCRIPT|-\n");
   return 2;
 }
 
@@ -33,8 +35,8 @@ int main(int argc, char** argv) {
   TSize screen{1024, 768};
   std::optional<uint32_t> seed;
   std::string dir, scriptPath;
-  bool trace = false;
-  int scale = 1;
+  bool trace = false, followListing = false;
+  int scale = 1, speed = 0;
   TSkinOptions skin;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -67,6 +69,13 @@ int main(int argc, char** argv) {
       if (scale < 1 || scale > 16 || v != std::to_string(scale)) return Usage("--scale takes a number from 1 to 16");
     } else if (a == "--trace") {
       trace = true;
+    } else if (a == "--speed") {
+      const std::string v = next();
+      const auto parsed = ParseSpeed(v);
+      if (!parsed) return Usage(("--speed takes 1/8, 1/4, 1/2, 1, 2, 4 or 8, not '" + v + "'").c_str());
+      speed = *parsed;
+    } else if (a == "--follow-listing") {
+      followListing = true;
     } else if (scriptPath.empty() && (a == "-" || a[0] != '-')) {
       scriptPath = a;
     } else {
@@ -97,6 +106,8 @@ int main(int argc, char** argv) {
   try {
     TForm1* form = CreateMainWindow();
     ApplySkinOptions(*form->sSkinManager1, skin);
+    form->SetSpeedExponent(speed);
+    form->SetFollowListing(followListing);
     Application->ShowMainForm();
     Application->ProcessMessages();
     TScriptRunner runner(form, backend, std::cout);

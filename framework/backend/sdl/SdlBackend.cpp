@@ -31,9 +31,9 @@ constexpr size_t kMaxRequestedSizes = 16;
 // Virtual keys the message header leaves out.
 enum : int {
   kVkSnapshot = 0x2C, kVkLWin = 0x5B, kVkRWin = 0x5C, kVkApps = 0x5D, kVkNumpad0 = 0x60,
-  kVkMultiply = 0x6A, kVkAdd = 0x6B, kVkSubtract = 0x6D, kVkDecimal = 0x6E, kVkDivide = 0x6F,
+  kVkMultiply = 0x6A, kVkDecimal = 0x6E, kVkDivide = 0x6F,
   kVkF13 = 0x7C, kVkNumLock = 0x90, kVkScroll = 0x91,
-  kVkOemSemicolon = 0xBA, kVkOemPlus = 0xBB, kVkOemComma = 0xBC, kVkOemMinus = 0xBD, kVkOemPeriod = 0xBE,
+  kVkOemSemicolon = 0xBA, kVkOemComma = 0xBC, kVkOemPeriod = 0xBE,
   kVkOemSlash = 0xBF, kVkOemTilde = 0xC0, kVkOemOpenBracket = 0xDB, kVkOemBackslash = 0xDC,
   kVkOemCloseBracket = 0xDD, kVkOemQuote = 0xDE,
 };
@@ -61,8 +61,8 @@ int VirtualKeyFromScancode(int scancode) {
   if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) return '1' + (scancode - SDL_SCANCODE_1);
   switch (scancode) {
     case SDL_SCANCODE_0: return '0';
-    case SDL_SCANCODE_MINUS: return kVkOemMinus;
-    case SDL_SCANCODE_EQUALS: return kVkOemPlus;
+    case SDL_SCANCODE_MINUS: return VK_OEM_MINUS;
+    case SDL_SCANCODE_EQUALS: return VK_OEM_PLUS;
     case SDL_SCANCODE_LEFTBRACKET: return kVkOemOpenBracket;
     case SDL_SCANCODE_RIGHTBRACKET: return kVkOemCloseBracket;
     case SDL_SCANCODE_BACKSLASH: return kVkOemBackslash;
@@ -128,15 +128,15 @@ int SdlKeyToVirtualKey(int32_t key, int scancode) {
     case SDLK_PRINTSCREEN: return kVkSnapshot;
     case SDLK_KP_0: return kVkNumpad0;
     case SDLK_KP_MULTIPLY: return kVkMultiply;
-    case SDLK_KP_PLUS: return kVkAdd;
-    case SDLK_KP_MINUS: return kVkSubtract;
+    case SDLK_KP_PLUS: return VK_ADD;
+    case SDLK_KP_MINUS: return VK_SUBTRACT;
     case SDLK_KP_PERIOD:
     case SDLK_KP_DECIMAL: return kVkDecimal;
     case SDLK_KP_DIVIDE: return kVkDivide;
     case SDLK_SEMICOLON: return kVkOemSemicolon;
-    case SDLK_EQUALS: return kVkOemPlus;
+    case SDLK_EQUALS: return VK_OEM_PLUS;
     case SDLK_COMMA: return kVkOemComma;
-    case SDLK_MINUS: return kVkOemMinus;
+    case SDLK_MINUS: return VK_OEM_MINUS;
     case SDLK_PERIOD: return kVkOemPeriod;
     case SDLK_SLASH: return kVkOemSlash;
     case SDLK_BACKQUOTE: return kVkOemTilde;

@@ -198,6 +198,43 @@ TEST_F(RichEditTest, RunsAreDrawnInTheirColours) {
   EXPECT_GT(red, 20);
 }
 
+// A marked paragraph is drawn on a band of its colour across the text area,
+// every wrapped line of it, without a change to the text; scrolling shows a
+// marked range at the bottom; a new document forgets the marks.
+TEST_F(RichEditTest, MarkedParagraphsShowABandAndLeaveTheTextAlone) {
+  FillLines(40);
+  const std::string text = edit->Text();
+  const TRect area = edit->TextRect();
+  const int right = 10 + area.Right - 2;  // past the short lines' text
+  auto bandRows = [&](TColor band) {
+    int n = 0;
+    for (int y = area.Top; y < area.Bottom; ++y) n += ScreenPixel(form, right, 10 + y) == band;
+    return n;
+  };
+  edit->SetParagraphMarks({{1, clYellow}, {3, clAqua}});
+  Pump();
+  const int lineHeight = bandRows(clYellow);
+  EXPECT_GT(lineHeight, 5);
+  EXPECT_EQ(bandRows(clAqua), lineHeight);
+  EXPECT_EQ(edit->Text(), text);
+
+  edit->SetParagraphMarks({{3, clAqua}});
+  Pump();
+  EXPECT_EQ(bandRows(clYellow), 0) << "the old band is painted over";
+  EXPECT_EQ(bandRows(clAqua), lineHeight);
+
+  edit->ScrollParagraphsIntoView(30, 32);
+  const int top = edit->FirstVisibleLine();
+  EXPECT_GT(top, 0);
+  edit->ScrollParagraphsIntoView(30, 32);
+  EXPECT_EQ(edit->FirstVisibleLine(), top) << "already in view: no scroll";
+  edit->ScrollParagraphsIntoView(top - 1, top - 1);
+  EXPECT_EQ(edit->FirstVisibleLine(), top - 1);
+
+  edit->Lines()->SetText("new text\r\n");
+  EXPECT_TRUE(edit->ParagraphMarks().empty());
+}
+
 class TRichEditTestForm : public TForm {
  public:
   SORTARIUM_CLASS(TRichEditTestForm)
