@@ -201,6 +201,18 @@ TEST_F(TeacherControlsTest, FillShowHideAndCloseWorkWhilePaused) {
   EXPECT_EQ(Values(), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
 }
 
+// A slowed sort closed while paused runs out at the normal speed: 45
+// comparisons, the first four at x1/2 (1200 ms each), then the pause, then
+// the other 41 at 600 ms once the window is gone.
+TEST_F(TeacherControlsTest, CloseEndsTheSlowdown) {
+  form->SetSpeedExponent(-1);
+  Arm({11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+  KeyAt(4000, 'P', "p");
+  At(9000, [&] { backend->InjectClose(form->Handle()); });
+  EXPECT_EQ(Sort(), 4 * 1200u + (9000 - 4800) + 41 * 600u);
+  EXPECT_TRUE(Application->Terminated());
+}
+
 // The running line, read at every paint of a yellow or green cell: the
 // comparison while a cell shows yellow, the new candidate while one shows
 // green, and at the pump that first shows two numbers exchanged the
