@@ -67,7 +67,8 @@ TEST_F(ProjectorSkinTest, LoadsWithLargerCaptionsAndThickBlackOutlines) {
 
 // At the skin's scale every caption is measured larger and still lies
 // inside its control: a button's two lines within the outline with a pixel
-// to spare, each radio button's caption within the group's frame.
+// to spare, the group's caption clear of its frame's corner, each radio
+// button's caption within the group's frame.
 TEST_F(ProjectorSkinTest, EveryCaptionFitsAtTheSkinsScale) {
   for (TsBitBtn* b : {form->sBitBtn1, form->sBitBtn2, form->sBitBtn3, form->sBitBtn4}) {
     SCOPED_TRACE(b->Name());
@@ -77,6 +78,11 @@ TEST_F(ProjectorSkinTest, EveryCaptionFitsAtTheSkinsScale) {
         << text.Left << "," << text.Top << " .. " << text.Right << "," << text.Bottom;
   }
   const TsRadioGroup* group = form->sRadioGroup;
+  // The group's caption, and the ground laid behind it, end before the
+  // frame's three-pixel corner, which stays whole.
+  const TRect caption = group->CaptionRect();
+  EXPECT_GT(caption.Height(), std::max(4, TextExtent(group->Font()->LogFont(), "W").cy) + 2) << "not scaled";
+  EXPECT_LE(caption.Right, group->Width() - 3);
   ASSERT_EQ(group->ButtonCount(), 2);
   for (int i = 0; i < group->ButtonCount(); ++i) {
     const TsGroupButton* button = group->Buttons(i);

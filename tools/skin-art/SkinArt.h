@@ -150,11 +150,12 @@ TsStoredSkin& MakeProjectorSkin(TsStoredSkins& skins, const TsStoredSkin& base);
 // shows (its borders lose their masks: see ProjectorArt.cpp).
 void DrawProjectorArt(TsStoredSkin& skin);
 // The size the Projector's captions are drawn at, in percent: the largest
-// at which every caption of the window still fits its control. The widest
-// is "автоматически" on its 145-pixel button: at 120 its font of 19 pixels
-// leaves two pixels inside the outline; 122 and more round to 20, which
-// cuts it.
-inline constexpr int kProjectorFontScale = 120;
+// at which every caption of the window still fits its control. Two are
+// tight. "автоматически" on its 145-pixel button: up to 121 its font rounds
+// to 19 pixels, two clear of the outline; 20 cuts it. "Упорядочение по ..."
+// on the 161-pixel group box: up to 119 its font rounds to 15 pixels; at 16
+// the ground behind it runs into the frame's corner.
+inline constexpr int kProjectorFontScale = 119;
 // WCAG contrast ratio of two RGB colours (1 to 21).
 double ContrastRatio(int a, int b);
 // Every section the main window uses must show its text at a ratio of at
