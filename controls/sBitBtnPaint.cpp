@@ -85,7 +85,7 @@ unsigned TsBitBtn::CaptionFormat() const {
 
 TSize TsBitBtn::CaptionBlockSize(int availableWidth) {
   if (!showCaption_ || text_.empty()) return {};
-  return MeasureTextBlock(font_, text_, CaptionFormat(), availableWidth);
+  return MeasureTextBlock(CaptionFont(font_, *skinData_), text_, CaptionFormat(), availableWidth);
 }
 
 TButtonGeometry TsBitBtn::ContentGeometry() {
@@ -183,7 +183,7 @@ void TsBitBtn::DrawSkinnedCaption(const TRect& textRect) {
   if (text_.empty()) return;
   TsCommonData& data = *skinData_;
   TCanvas& canvas = *data.CacheBmp->Canvas();
-  *canvas.Font() = font_;
+  *canvas.Font() = CaptionFont(font_, data);
   canvas.Brush()->SetStyle(TBrushStyle::bsClear);
   const TContentLook look{.Enabled = true, .Hot = Hot() || down_};
   WriteTextEx(canvas, text_, look, data, CaptionFormat() | DT_VCENTER, textRect);

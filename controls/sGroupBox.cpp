@@ -61,7 +61,8 @@ void TsGroupBox::CaptionGeometryChanged() {
 }
 
 TRect TsGroupBox::CaptionRect() const {
-  const int h = std::max(4, ::TextExtent(font_.LogFont(), "W").cy) + 2;
+  const TFont font = CaptionFont(font_, skinData_);
+  const int h = std::max(4, ::TextExtent(font.LogFont(), "W").cy) + 2;
   TRect r;
   if (skinData_.Skinned()) {
     r.Top = captionYOffset_ < 0 ? captionYOffset_ : 0;
@@ -70,7 +71,7 @@ TRect TsGroupBox::CaptionRect() const {
     r.Top = 0;
     r.Bottom = h;
   }
-  const int textWidth = text_.empty() ? 0 : ::TextExtent(font_.LogFont(), text_).cx;
+  const int textWidth = text_.empty() ? 0 : ::TextExtent(font.LogFont(), text_).cx;
   switch (captionLayout_) {
     case TCaptionLayout::clTopLeft:
       r.Left = 6;

@@ -54,7 +54,7 @@ void TsPanel::PrepareCache() {
 void TsPanel::PaintCaption(const TRect& rect) {
   if (text_.empty()) return;
   TCanvas& canvas = *skinData_.CacheBmp->Canvas();
-  *canvas.Font() = font_;
+  *canvas.Font() = CaptionFont(font_, skinData_);
   canvas.Brush()->SetStyle(TBrushStyle::bsClear);
   // One line high, whatever the text: the height of "W" places it, so that
   // captions with and without descenders sit on the same line.

@@ -135,7 +135,7 @@ void TsRadioButton::PaintCaption(TCanvas& canvas, int glyphWidth) {
   WriteTextEx(canvas, text_, look, skinData_, flags, area);
   if (!Focused() || !showFocus_) return;
   // The focus frame hugs the text block as it was placed in `area`.
-  *canvas.Font() = font_;
+  *canvas.Font() = CaptionFont(font_, skinData_);
   TRect extent{0, 0, area.Width(), area.Height()};
   DrawText(canvas.Handle(), text_, extent, (flags & ~unsigned{DT_CENTER | DT_VCENTER}) | DT_CALCRECT);
   TRect text = area;
@@ -153,7 +153,7 @@ void TsRadioButton::PrepareCache() {
   skinData_.InitCacheBmp();
   TBitmap& cache = *skinData_.CacheBmp;
   TCanvas& canvas = *cache.Canvas();
-  *canvas.Font() = font_;
+  *canvas.Font() = CaptionFont(font_, skinData_);
   const TCacheInfo parentCache = skinData_.GetParentCache();
   const TPaintState background = Hot() ? TPaintState::Hot : TPaintState::Normal;
   PaintItem(skinData_, parentCache, cache, {.Rect = {0, 0, cache.Width(), height_}, .Offset = {left_, top_}, .State = background},

@@ -25,6 +25,19 @@ constexpr int kCaptionButtonsGap = 6;
 // The system's caption font is this high (character height, in pixels).
 constexpr int kCaptionFontHeight = -13;
 
+// The title's font at the skin's font scale, as far as the caption holds it:
+// the caption is the system's height whatever the skin (the client area
+// stays where the framework put it), so a larger scale stops where the
+// text's cell, one pixel clear above and below, fills the caption (never
+// below the system's font for it).
+void ScaleTitleFont(TCanvas& canvas, int scale, int captionHeight) {
+  if (scale == 100) return;
+  const int unscaled = canvas.Font()->Height();
+  int height = ScaledFontHeight(unscaled, scale);
+  canvas.Font()->SetHeight(height);
+  while (height < unscaled && canvas.TextHeight("W") > captionHeight - 2) canvas.Font()->SetHeight(++height);
+}
+
 TPaintState LookOf(bool active) { return active ? TPaintState::Hot : TPaintState::Normal; }
 
 unsigned AlignmentFlags(TAlignment a) {
@@ -262,6 +275,8 @@ void TsSkinProvider::PaintCaptionText(TBitmap& image, const TFrameMetrics& metri
   TFontStyles style = canvas->Font()->Style();
   style.Include(fsBold);
   canvas->Font()->SetStyle(style);
+  if (skinData_->Skinned())
+    ScaleTitleFont(*canvas, skinData_->Manager()->CommonSkinData.FontScale, metrics.CaptionHeight);
 
   const TRect icon = TitleIconBounds();
   const int left = metrics.BorderWidth + kCaptionIndent + (icon.IsEmpty() ? 0 : icon.Width());

@@ -239,7 +239,8 @@ void TsSystemMenuPopup::PaintMenu(HDC dc) {
     }
     *canvas->Font() = *Font();
     if (section < 0) canvas->Font()->SetColor(hot ? clHighlightText : clMenuText);
-    const TContentLook look{item.Enabled, hot};
+    // The rows are a fixed height, laid out for the menu's own font.
+    const TContentLook look{item.Enabled, hot, TCaptionFontSize::AsOwned};
     WriteTextEx(*canvas, item.Caption, look, colours, DT_LEFT | DT_VCENTER | DT_SINGLELINE,
                 TRect{r.Left + kTextIndent, r.Top, r.Right - kTextIndent, r.Bottom});
     if (!item.ShortCut.empty())

@@ -1,8 +1,10 @@
 #include "skin/sContentPaint.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "skin/sCommonData.h"
+#include "skin/sSkinManager.h"
 #include "skin/pixels/sGraphUtils.h"
 #include "skin/pixels/sMaskData.h"
 
@@ -40,10 +42,26 @@ TRect FitAroundText(TCanvas& canvas, const std::string& text, TRect rect, unsign
 
 }  // namespace
 
+int ScaledFontHeight(int height, int percent) {
+  if (percent == 100 || height == 0) return height;
+  const int64_t scaled = (static_cast<int64_t>(height) * percent + (height < 0 ? -50 : 50)) / 100;
+  if (scaled == 0) return height < 0 ? -1 : 1;
+  return static_cast<int>(scaled);
+}
+
+TFont CaptionFont(const TFont& font, const TsCommonData& data) {
+  TFont scaled = font;
+  const TsSkinManager* manager = data.Skinned() ? data.Manager() : nullptr;
+  if (manager && manager->CommonSkinData.FontScale != 100)
+    scaled.SetHeight(ScaledFontHeight(font.Height(), manager->CommonSkinData.FontScale));
+  return scaled;
+}
+
 void WriteTextEx(TCanvas& canvas, const std::string& text, TContentLook look, const TsCommonData& data,
                  unsigned flags, TRect rect) {
   const bool hot = look.Hot;
-  if (const TControl* owner = data.OwnerControl) *canvas.Font() = *owner->Font();
+  if (const TControl* owner = data.OwnerControl)
+    *canvas.Font() = look.FontSize == TCaptionFontSize::SkinScaled ? CaptionFont(*owner->Font(), data) : *owner->Font();
   const TsGeneralData* section = data.Skinned() ? data.Section() : nullptr;
   if (hot && data.SkinSection() == "WEBBUTTON") {
     TFontStyles style = canvas.Font()->Style();

@@ -7,17 +7,35 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
 
 class TsCommonData;
+
+// Which font a caption is written in: the owner's font at the skin's font
+// scale (FONTSCALE of a skin folder), or the owner's font as it is, for
+// text laid out in rows of a fixed height.
+enum class TCaptionFontSize { SkinScaled, AsOwned };
 
 // Whether a caption or glyph is drawn enabled and in its hot look.
 struct TContentLook {
   bool Enabled = true;
   bool Hot = false;
+  TCaptionFontSize FontSize = TCaptionFontSize::SkinScaled;
 };
 
+// `font` with its height scaled by the font scale of the skin `data` is
+// painted from; `font` itself at 100 and while `data` is not skinned, so a
+// skin without a scale draws every caption exactly as the control's font
+// says. Controls measure their captions in it too, so that layout and
+// drawing agree.
+TFont CaptionFont(const TFont& font, const TsCommonData& data);
+// A font height (either sign) scaled by `percent`, rounded half away from
+// zero and never 0: the one rule for every scaled caption.
+int ScaledFontHeight(int height, int percent);
+
 // Writes `text` into `rect` of the canvas with the platform's text format
-// flags (DT_CENTER, DT_RIGHT, DT_WORDBREAK …), in the owner's font:
+// flags (DT_CENTER, DT_RIGHT, DT_WORDBREAK …), in the owner's font (scaled
+// by the skin unless the look asks for it as owned):
 //  - disabled text is engraved (highlight colour one pixel down and right,
 //    then the shadow colour in place);
 //  - an unskinned owner's text takes its font colour;

@@ -92,7 +92,8 @@ const std::vector<std::pair<std::string, TSetter>>& SectionKeys() {
 
 const std::set<std::string>& HeaderKeys() {
   static const std::set<std::string> keys = {"VERSION",     "AUTHOR",         "DESCRIPTION",   "SHADOW1COLOR",
-                                             "SHADOW1OFFSET", "SHADOW1BLUR", "SHADOW1TRANSPARENCY", "MASTERBITMAP"};
+                                             "SHADOW1OFFSET", "SHADOW1BLUR", "SHADOW1TRANSPARENCY", "MASTERBITMAP",
+                                             "FONTSCALE"};
   return keys;
 }
 
@@ -150,6 +151,7 @@ void ReadHeader(const TsSkinText& text, const TsSkinFolder& folder, TsLoadedSkin
   skin.Header.Shadow1Offset = std::clamp(integer("SHADOW1OFFSET", 0), -100, 100);
   skin.Header.Shadow1Blur = std::clamp(integer("SHADOW1BLUR", -1), -1, 100);
   skin.Header.Shadow1Transparency = std::clamp(integer("SHADOW1TRANSPARENCY", 0), 0, 100);
+  skin.Header.FontScale = std::clamp(integer("FONTSCALE", kDefaultFontScale), kMinFontScale, kMaxFontScale);
   const TsSkinTextEntry* master = info->Find("MASTERBITMAP");
   if (!master || master->Value.empty()) return;
   const std::optional<std::vector<uint8_t>> bytes = folder.Read(master->Value);

@@ -15,6 +15,13 @@
 
 class TsSkinFolder;
 
+// FONTSCALE of [GLOBALINFO]: the percentage the skinned captions are drawn
+// at. A skin without the key (every stored skin) draws them at 100; a skin
+// file's value is held to what still makes a readable caption.
+inline constexpr int32_t kDefaultFontScale = 100;
+inline constexpr int32_t kMinFontScale = 50;
+inline constexpr int32_t kMaxFontScale = 300;
+
 struct TsSkinHeader {
   double Version = 0;
   std::string Author;
@@ -23,6 +30,7 @@ struct TsSkinHeader {
   int32_t Shadow1Offset = 0;
   int32_t Shadow1Blur = -1;
   int32_t Shadow1Transparency = 0;
+  int32_t FontScale = kDefaultFontScale;
 };
 
 struct TsLoadedSkin {

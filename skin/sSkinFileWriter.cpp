@@ -127,6 +127,9 @@ std::string SkinFileText(const TsSkinManager& manager, const std::vector<std::st
       out += "SHADOW1OFFSET=" + std::to_string(d.Shadow1Offset) + "\n";
       out += "SHADOW1BLUR=" + std::to_string(d.Shadow1Blur) + "\n";
       out += "SHADOW1TRANSPARENCY=" + std::to_string(d.Shadow1Transparency) + "\n";
+      // Only a skin that changes the captions' size says so: an exported
+      // built-in skin stays the file it always was.
+      if (d.FontScale != 100) out += "FONTSCALE=" + std::to_string(d.FontScale) + "\n";
       out += "MASTERBITMAP=Master.bmp\n";
     }
     if (i < manager.Sections().size()) SectionLines(out, manager.Sections()[i]);

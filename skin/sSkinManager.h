@@ -89,6 +89,8 @@ struct TsSkinData {
   int32_t Shadow1Offset = 0;
   int32_t Shadow1Blur = -1;
   int32_t Shadow1Transparency = 0;
+  // Percent of their own size the skinned controls draw their captions at.
+  int32_t FontScale = 100;
 };
 
 // Indexes the engine asks for often, resolved once per skin (-1: none).

@@ -122,7 +122,7 @@ TsLoadedSkin ReadStoredSkin(const TsStoredSkin& skin, TsSkinManager* manager) {
   }
 
   loaded.Header = {skin.Version,      skin.Author,        skin.Description,       skin.Shadow1Color,
-                   skin.Shadow1Offset, skin.Shadow1Blur, skin.Shadow1Transparency};
+                   skin.Shadow1Offset, skin.Shadow1Blur, skin.Shadow1Transparency, kDefaultFontScale};
   loaded.Sections.reserve(static_cast<size_t>(skin.GeneralData.Count()));
   for (int i = 0; i < skin.GeneralData.Count(); ++i) {
     loaded.Sections.emplace_back();
@@ -188,6 +188,7 @@ void TsSkinManager::BuildSectionTable() {
   CommonSkinData.Shadow1Offset = h.Shadow1Offset;
   CommonSkinData.Shadow1Blur = h.Shadow1Blur;
   CommonSkinData.Shadow1Transparency = h.Shadow1Transparency;
+  CommonSkinData.FontScale = h.FontScale;
   RotateHue(hueOffset_);
   AdjustSaturation(saturation_);
 }

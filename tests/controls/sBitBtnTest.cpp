@@ -322,6 +322,42 @@ TEST_F(BitBtnTest, TwoLineCaptionIsCentredBothWays) {
   EXPECT_LE(bottom, text.Bottom);
 }
 
+// The skin's font scale makes the caption's ink taller by its factor, and
+// the layout measures the scaled font (the text block grows with the ink);
+// back at 100 the button is the same pixels as before it ever changed.
+TEST_F(BitBtnTest, SkinFontScaleGrowsTheCaptionAnd100LeavesItAsItWas) {
+  MakeSkin(false, false);
+  ShowForm(400, 300);
+  TsBitBtn* b = MakeButton({20, 20, 165, 80}, "Заполнить \r\nмассив");
+  b->Font()->SetHeight(-16);
+  b->Perform(CM_FONTCHANGED);
+  Flush();
+  // The rows from the first to the last that hold ink.
+  auto inkHeight = [&]() {
+    int top = -1, bottom = -1;
+    for (int y = 0; y < b->Height(); ++y)
+      for (int x = 0; x < b->Width(); ++x)
+        if (At(b, x, y) != kNormalColor) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
+    return top < 0 ? 0 : bottom - top + 1;
+  };
+  auto rescale = [&](int percent) {
+    manager->CommonSkinData.FontScale = percent;
+    manager->AnnounceRefresh();
+    Flush();
+  };
+  const std::vector<TColor> before = Shot(b);
+  const int height = inkHeight(), block = b->ContentGeometry().TextRect.Height();
+
+  rescale(125);
+  EXPECT_NEAR(inkHeight(), height * 1.25, 3) << "ink of " << height << " rows at 100";
+  EXPECT_NEAR(b->ContentGeometry().TextRect.Height(), block * 1.25, 3);
+  rescale(100);
+  EXPECT_EQ(Shot(b), before);
+}
+
 // Hovering cross-fades from the normal look to the hot one: frames in
 // between differ from both, and the last one is the hot look. A press
 // fades in half the frames.

@@ -9,6 +9,7 @@
 #include "controls/sControlAdapter.h"
 #include "controls/sFrameRegion.h"
 #include "controls/sSystemMenu.h"
+#include "framework/components/Windows.h"
 #include "framework/stdctrls/RichEdit.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "skin/sMessages.h"
@@ -108,6 +109,55 @@ TEST_F(FrameFixture, MinimizeButtonMinimizesAndTheWindowRestores) {
   EXPECT_EQ(form->WindowState(), TWindowState::wsMinimized);
   form->Perform(WM_SYSCOMMAND, SC_RESTORE);
   EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+}
+
+// The title's font follows the skin's font scale as far as the caption
+// holds its text: at 150 the caption's ink is taller and still inside the
+// title band; at 300 it stops where its cell fills the caption; back at 100
+// the band is the same pixels as before.
+TEST_F(FrameFixture, TitleFollowsTheFontScaleWithinTheCaption) {
+  MakeSkin();
+  MakeSkinnedForm(kW, 200, "Сортарий");
+  const int band = 3 + GetSystemMetrics(SM_CYCAPTION);  // a single border is 3 pixels
+  // Rows of the band left of the buttons, and the first and last that hold
+  // ink: a pixel unlike the band's own at the same row, right of the text.
+  auto rows = [&]() {
+    std::vector<TColor> pixels;
+    for (int y = 0; y < band; ++y)
+      for (int x = 0; x < kW - 40; ++x) pixels.push_back(OnScreen(x, y));
+    return pixels;
+  };
+  auto ink = [&]() {
+    int top = -1, bottom = -1;
+    for (int y = 0; y < band; ++y)
+      for (int x = 8; x < kW - 80; ++x)
+        if (OnScreen(x, y) != OnScreen(kW - 60, y)) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
+    return std::pair{top, bottom};
+  };
+  auto rescale = [&](int percent) {
+    manager->CommonSkinData.FontScale = percent;
+    manager->AnnounceRefresh();
+    Pump();
+    UpdateAllWindows();
+  };
+  const std::vector<TColor> before = rows();
+  const auto [top, bottom] = ink();
+  ASSERT_GE(top, 0) << "no caption drawn";
+
+  rescale(150);
+  const auto [top150, bottom150] = ink();
+  EXPECT_GE(bottom150 - top150, (bottom - top) * 4 / 3) << top << ".." << bottom << " at 100";
+  EXPECT_GE(top150, 3);
+  EXPECT_LT(bottom150, band);
+  rescale(300);
+  const auto [top300, bottom300] = ink();
+  EXPECT_LE(bottom300 - top300 + 1, GetSystemMetrics(SM_CYCAPTION) - 2);
+  EXPECT_GE(bottom300 - top300, bottom150 - top150);
+  rescale(100);
+  EXPECT_EQ(rows(), before);
 }
 
 TEST_F(FrameFixture, LongCaptionsEndInDotsAndNoRoomGivesNoText) {

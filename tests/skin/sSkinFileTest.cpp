@@ -185,6 +185,29 @@ TEST(SkinFileTest, SectionKeysDefaultsAndTwoLevelInheritance) {
   EXPECT_EQ(skin.Sections[2].Color, 0x0000FF) << "red, in BBGGRR";
 }
 
+// FONTSCALE is a header key: 100 without it, held to 50..300, refused like
+// any unreadable number, and never an image.
+TEST(SkinFileTest, FontScaleIsReadHeldAndRefused) {
+  const struct {
+    const char* line;
+    int32_t scale;
+  } cases[] = {{"", 100},           {"FONTSCALE=135\n", 135}, {"FONTSCALE=10\n", 50},
+               {"FONTSCALE=-4\n", 50}, {"FONTSCALE=0x3E8\n", 300}, {"FONTSCALE=300\n", 300}};
+  const TsSkinFolder files = Files();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const TsLoadedSkin skin = ReadSkinFile(Text(std::string("[GLOBALINFO]\n") + c.line + "[BUTTON]\n"), files, nullptr);
+    EXPECT_EQ(skin.Header.FontScale, c.scale);
+    EXPECT_TRUE(skin.Masks.empty());
+  }
+  try {
+    ReadSkinFile(Text("[GLOBALINFO]\nFONTSCALE=big\n"), files, nullptr);
+    ADD_FAILURE() << "read without an error";
+  } catch (const EConvertError& e) {
+    EXPECT_STREQ(e.what(), "'big' is not a valid integer value in Options.dat, line 2");
+  }
+}
+
 // Every way a hand-made file can be wrong stops the read with the
 // framework's error, naming the file and line; nothing is half-returned.
 TEST(SkinFileTest, DamagedValuesFailNamingTheirLine) {

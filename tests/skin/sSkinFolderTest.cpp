@@ -6,6 +6,7 @@
 #include "SkinFolderFixture.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/StringList.h"
+#include "skin/sSkinFileWriter.h"
 #include "skin/sSkinManager.h"
 
 namespace {
@@ -60,6 +61,29 @@ TEST_F(SkinFolderTest, FolderSkinIsPreferredAndFoundInAnyCase) {
   m->SetSkinName("Stored");
   EXPECT_EQ(m->CommonSkinData.SkinPath, "");
   EXPECT_EQ(m->Sections().size(), 2u);
+}
+
+// The font scale comes with the folder skin into the manager, is written
+// back by the export only when it is not 100 and reads back the same; the
+// stored skin, which has none, goes back to 100.
+TEST_F(SkinFolderTest, FontScaleTravelsWithTheFolderSkin) {
+  std::string options = kGoodSkin;
+  options.insert(options.find("MASTERBITMAP"), "FONTSCALE=140\n");
+  MakeSkin("Big", options);
+  WriteBytes(dir / "Big" / "BUTTON.BMP", BmpBytes(27, 18, 1));
+  TsSkinManager* m = StoredManager();
+  m->SetSkinName("Big");
+  EXPECT_EQ(m->CommonSkinData.FontScale, 140);
+  WriteSkinFolder(*m, (dir / "Again").string());
+  EXPECT_NE(SkinFileText(*m, {}).find("\nFONTSCALE=140\n"), std::string::npos);
+  m->SetSkinName("Again");
+  EXPECT_EQ(m->CommonSkinData.SkinPath, (dir / "Again").string() + "/");
+  EXPECT_EQ(m->CommonSkinData.FontScale, 140);
+
+  m->SetSkinName("Stored");
+  EXPECT_EQ(m->CommonSkinData.FontScale, 100);
+  EXPECT_EQ(SkinFileText(*m, {}).find("FONTSCALE"), std::string::npos);
+  EXPECT_TRUE(MessageTexts().empty());
 }
 
 // Whatever is wrong with a skin folder, the program goes on with the stored

@@ -137,14 +137,25 @@ void RenderBorders(const TsStoredSkins& skins, const std::string& dir);
 // reads and writes out to the same text.
 std::string VerifyReadBack(const std::string& property);
 
-// Writes `skin` as a skin folder `dir` through the engine's writer, reads it
-// back through a manager and throws unless the tables are the same.
-void WriteSkinAsFolder(const TsStoredSkin& skin, const std::string& dir);
+// Writes `skin` as a skin folder `dir` through the engine's writer, with its
+// captions at `fontScale` percent, reads it back through a manager and
+// throws unless the tables (and the font scale) are the same.
+void WriteSkinAsFolder(const TsStoredSkin& skin, const std::string& dir, int fontScale = 100);
 // Differences between two managers' tables (empty: the same records and pixels).
 class TsSkinManager;
 std::vector<std::string> CompareSkinTables(const TsSkinManager& a, const TsSkinManager& b);
 // The high-contrast "Projector" skin, made from `base` and added to `skins`.
 TsStoredSkin& MakeProjectorSkin(TsStoredSkins& skins, const TsStoredSkin& base);
+// Draws the Projector's own thick-lined art over the images the window
+// shows (its borders lose their masks: see ProjectorArt.cpp).
+void DrawProjectorArt(TsStoredSkin& skin);
+// The size the Projector's captions are drawn at, in percent: the largest
+// at which every caption of the window still fits its control. Two are
+// tight. "автоматически" on its 145-pixel button: up to 121 its font rounds
+// to 19 pixels, two clear of the outline; 20 cuts it. "Упорядочение по ..."
+// on the 161-pixel group box: up to 119 its font rounds to 15 pixels; at 16
+// the ground behind it runs into the frame's corner.
+inline constexpr int kProjectorFontScale = 119;
 // WCAG contrast ratio of two RGB colours (1 to 21).
 double ContrastRatio(int a, int b);
 // Every section the main window uses must show its text at a ratio of at

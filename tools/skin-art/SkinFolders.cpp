@@ -84,16 +84,19 @@ std::vector<std::string> CompareSkinTables(const TsSkinManager& a, const TsSkinM
     if (!equal) problems.push_back("image " + x.SectionName + "." + x.PropertyName + " differs");
   }
   if (!SameBitmap(a.MasterBitmap(), b.MasterBitmap())) problems.push_back("the master bitmaps differ");
+  if (a.CommonSkinData.FontScale != b.CommonSkinData.FontScale) problems.push_back("the font scales differ");
   return problems;
 }
 
-void WriteSkinAsFolder(const TsStoredSkin& skin, const std::string& dir) {
+void WriteSkinAsFolder(const TsStoredSkin& skin, const std::string& dir, int fontScale) {
   StartFramework();
   TComponent owner(nullptr);
   auto* stored = TComponent::Create<TsSkinManager>(&owner);
   stored->InternalSkins()->Add()->Assign(skin);
   stored->SetSkinName(skin.Name);
   if (!stored->CommonSkinData.Active) throw std::runtime_error("the skin " + skin.Name + " does not load");
+  // A stored skin has no font scale of its own; the folder carries it.
+  stored->CommonSkinData.FontScale = fontScale;
   WriteSkinFolder(*stored, dir);
 
   namespace fs = std::filesystem;
@@ -153,11 +156,14 @@ TsStoredSkin& MakeProjectorSkin(TsStoredSkins& skins, const TsStoredSkin& base) 
   TsStoredSkin& skin = *skins.Add();
   skin.Assign(base);
   skin.Name = "Projector";
-  skin.Description = "Высокий контраст для проектора в классе: чёрный текст на белом, белый заголовок на чёрном";
+  skin.Description =
+      "Высокий контраст для проектора в классе: чёрный текст на белом, белый заголовок на чёрном, толстые рамки, "
+      "крупные подписи";
   skin.Shadow1Color = 0x000000;
   HighContrastArt(skin.MasterBitmap);
   for (int i = 0; i < skin.Images.Count(); ++i)
     if (!skin.Images[i]->Name.empty()) HighContrastArt(skin.Images[i]->Image);
+  DrawProjectorArt(skin);
   for (int i = 0; i < skin.GeneralData.Count(); ++i) {
     TsSkinGeneral& s = *skin.GeneralData[i];
     s.GradientPercent = s.HotGradientPercent = 0;

@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
     if (!preview.empty()) WritePreview(master, huge, preview);
     if (!demo.empty()) WriteDemo(master, huge, demo);
     if (!renderDir.empty()) RenderBorders(skins, renderDir);
-    if (!skinsDir.empty()) WriteSkinAsFolder(projector, skinsDir + "/Projector");
+    if (!skinsDir.empty()) WriteSkinAsFolder(projector, skinsDir + "/Projector", kProjectorFontScale);
     std::printf("sortarium-skin-art: %d sections, %d images, master %zu bytes, BUTTONHUGE.BMP %zu bytes -> %s\n",
                 skin.GeneralData.Count(), skin.Images.Count(), masterFile.size(), hugeFile.size(),
                 description.c_str());

@@ -124,6 +124,7 @@ std::string DumpSkin(TsSkinManager& manager, const std::string& section) {
                               : manager.CommonSkinData.SkinPath.empty() ? "stored"
                                                                         : "folder")},
       {"requestedSkinName", TJson::Quote(manager.RequestedSkinName())},
+      {"fontScale", Number(manager.CommonSkinData.FontScale)},
       {"storedSkins", TJson::Array(names)},
       {"sections", Number(static_cast<int64_t>(manager.Sections().size()))},
       {"masks", Number(static_cast<int64_t>(manager.Masks().size()))},
