@@ -34,6 +34,16 @@ def put(reader, name, data, result, detail=""):
         manifest.append((reader, name, result, detail))
 
 
+def link(reader, name, target, result, detail=""):
+    """A symbolic link: git keeps it as one, so the corpus can hold a file
+    that is a device on every machine."""
+    path = os.path.join(HERE, name)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    os.symlink(target, path)
+    if reader:
+        manifest.append((reader, name, result, detail))
+
+
 # --- BMP -------------------------------------------------------------------
 
 def bmp(width=4, height=2, bits=24, compression=0, pixels=None, palette=None, clr_used=0, header_size=40,
@@ -67,6 +77,8 @@ def make_bmp():
     put(r, "bmp/no-signature.bmp", b"XM" + good[2:], "EInvalidGraphic", "no BM signature")
     put(None, "bmp/a-folder.bmp/README", "A folder named like a picture: opening it must fail as for a file.\n", None)
     manifest.append((r, "bmp/a-folder.bmp", "EFOpenError", "Cannot open file"))
+    # A device never ends; reading takes regular files only.
+    link(r, "bmp/device.bmp", "/dev/zero", "EFOpenError", "Cannot open file")
     put(r, "bmp/png-named-bmp.bmp", open(os.path.join(ROOT, "fuzz/corpus/png/rgb.png"), "rb").read(),
         "EInvalidGraphic", "no BM signature")
     put(r, "bmp/header-size-99.bmp", bmp(header_size=99), "EInvalidGraphic", "unsupported header size 99")
@@ -377,6 +389,7 @@ def make_listings():
     r = "listing"
     d = "listing/"
     body = "program Sort;\r\nbegin\r\nend.\r\n"
+    link(r, d + "device.txt", "/dev/zero", "EFOpenError", "Cannot open file")
     put(r, d + "binary.txt", bytes(range(256)) * 8, "EReadError", "Failed to Load Stream")
     put(r, d + "nul-in-text.txt", b"program Sort;\r\n\0begin end.\r\n", "EReadError", "Failed to Load Stream")
     put(r, d + "control-characters.txt", b"a\x01b\x02c\x03d\x04" * 20, "EReadError", "Failed to Load Stream")
@@ -527,6 +540,13 @@ def make_skins():
     skin("broken-jpeg", SKIN_HEAD + "[PANEL]\nPATTERN=broken.jpg\n", "loads", "sections=2 patterns=0",
          files={"broken.jpg": b"\xff\xd8\xff\xe0\x00\x10JFIF"})
     skin("empty-options", "", "loads", "sections=0")
+    # A master bitmap or a skin file that is a device (a link to /dev/zero):
+    # reading it would never end. The picture is skipped as unreadable; the
+    # skin file makes the folder fail.
+    skin("device-master", SKIN_HEAD + "[PANEL]\nCOLOR=0\n", "loads", "sections=2 master=no", master=False)
+    link(None, "skin/device-master/Master.bmp", "/dev/zero", None)
+    link(None, "skin/device-options/Options.dat", "/dev/zero", None)
+    manifest.append(("skin", "skin/device-options", "EFOpenError", "Options.dat"))
     skin("binary-options", bytes(range(256)) * 4, "loads", "sections=0", master=False)
 
 
@@ -557,6 +577,7 @@ def make_zips():
     one = local()
     good = one + central() + end(1, 46 + 5, len(one))
     put(r, d + "empty.zip", b"", "loads", "local=0 central=0 end=no")
+    link(r, d + "device.zip", "/dev/zero", "EFOpenError", "Cannot open file")
     put(r, d + "text-file.zip", b"this is not an archive at all\n", "loads", "local=0 central=0 end=no")
     put(r, d + "end-record-only.zip", end(0), "loads", "local=0 central=0 end=no")
     put(r, d + "unaligned-first-header.zip", b"xy" + good, "loads", "local=0 central=0 end=no")
