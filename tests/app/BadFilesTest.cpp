@@ -127,11 +127,15 @@ class BadFilesTest : public AppFixture {
   }
 
   TOutcome Description(const fs::path& file) {
+    const std::vector<uint8_t> before = Screen();
     TForm* bad = Application->CreateForm<TForm>();
-    TOutcome outcome =
-        Catching([&](TOutcome&) { TReader(ReadText(file), file.filename().string()).ReadRootComponent(bad); });
+    TOutcome outcome = Catching([&](TOutcome& o) {
+      TReader(ReadText(file), file.filename().string()).ReadRootComponent(bad);
+      o.Facts["components"] = std::to_string(bad->ComponentCount());
+    });
     EXPECT_FALSE(bad->IsLoading() || bad->IsReading()) << "nothing is left half-read";
     TComponent::Free(bad);
+    EXPECT_TRUE(Screen() == before) << "the main window paints as before";
 
     TForm* good = Application->CreateForm<TForm>();
     TReader("object Good: TForm\n  Caption = 'ok'\n  object P: TsPanel\n    Width = 40\n  end\nend\n", "Good.dfm")

@@ -379,8 +379,36 @@ def make_descriptions():
         ("binary-garbage.dfm", bytes(range(256)) * 4, "EReadError", "line"),
         ("utf16-text.dfm", (form % "  Left = 1").encode("utf-16"), "EReadError", "line 1"),
     ]
+    # A second skin manager on the new form, with a stored skin of its own.
+    def manager(body):
+        return form % ("  object M: TsSkinManager\n    InternalSkins = <\n      item\n        Name = 'Bad'\n" + body +
+                       "      end>\n    SkinName = 'Bad'\n  end")
+    image = ("        Images = <\n          item\n            SectionName = 'BUTTON'\n"
+             "            PropertyName = 'BORDERSMASK'\n            Left = %d\n            Top = %d\n"
+             "            Right = %d\n            Bottom = %d\n            ImageCount = %d\n"
+             "            MaskType = 1\n          end>\n")
+    master = "        MasterBitmap.Data = {%s}\n"
+
+    def block(data, claimed=None):  # a bitmap block: its length, then the BMP file
+        return (struct.pack("<I", len(data) if claimed is None else claimed) + data).hex().upper()
+    good_master = block(bmp(8, 8, 24))
+    sections = "        GeneralData = <\n          item\n            SectionName = 'BUTTON'\n          end>\n"
+    cases += [
+        ("stored-skin-master-not-bmp.dfm", manager(master % block(b"\0\1\2\3\4\5\6\xff")), "EReadError",
+         "Error reading M.InternalSkins"),
+        ("stored-skin-master-cut.dfm", manager(master % block(bmp(8, 8, 24)[:40], 65536)), "EReadError",
+         "Error reading M.InternalSkins"),
+        ("stored-skin-unknown-property.dfm", manager("        Wobble = 1\n"), "EReadError", "Wobble"),
+        ("stored-skin-bad-img-type.dfm", manager("        Images = <\n          item\n            ImgType = itisaWobble\n"
+                                                 "          end>\n"), "EReadError", "Error reading M.InternalSkins"),
+    ]
     for name, text, result, detail in cases:
         put(r, d + name, text, result, detail)
+    # Loads by design: an image cut from far outside the master bitmap, or
+    # with no frames at all, is held as stored; drawing clips it.
+    for name, rect in (("stored-skin-image-past-master.dfm", (5000, 5000, 9000, 9000, 3)),
+                       ("stored-skin-image-inverted.dfm", (8, 8, 0, 0, 0))):
+        put(r, d + name, manager(sections + image % rect + master % good_master), "loads", "components=1")
 
 
 # --- listings ----------------------------------------------------------------
