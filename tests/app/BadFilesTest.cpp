@@ -283,6 +283,7 @@ TEST_F(BadFilesTest, EveryFileFailsOrLoadsAsItsManifestSays) {
   for (const TBadFile& f : files) {
     SCOPED_TRACE(f.File);
     ASSERT_TRUE(fs::exists(fs::symlink_status(kBad / f.File)));
+    ASSERT_FALSE(f.Detail.empty()) << "every line says what to look for";
     const TOutcome got = Read(f);
     if (f.Result != "loads") {
       EXPECT_EQ(got.ErrorClass, f.Result) << got.Message;

@@ -448,7 +448,7 @@ def make_listings():
     put(r, d + "utf16be-lone-surrogate.txt", b"\xfe\xff" + "ab".encode("utf-16-be") + b"\xd8\x00" + b"\x00c",
         "loads", "ab")
     put(r, d + "utf8-bom-then-cp1251.txt", b"\xef\xbb\xbf" + "Сорт".encode("cp1251"), "loads", "Сорт")
-    put(r, d + "only-line-breaks.txt", "\r\n\r\r\n\n" * 10, "loads", "")
+    put(r, d + "only-line-breaks.txt", "\r\n\r\r\n\n" * 10 + "end.", "loads", "end.")
     put(r, d + "mixed-line-breaks.txt", body.replace("\r\n", "\r") + "x\n", "loads", "program Sort;")
 
 
