@@ -197,13 +197,8 @@ std::string TsSkinManager::SkinFolderPath(const std::string& name) const {
 }
 
 std::unique_ptr<TsLoadedSkin> TsSkinManager::LoadFolderSkin(const std::string& path) const {
-  const TsSkinFolder folder(path);
-  const std::optional<std::vector<uint8_t>> bytes = folder.Read("Options.dat");
-  if (!bytes) throw EFOpenError(Format(SFOpenError, {path + "Options.dat"}));
-  const TsSkinText text(SplitLines(DecodeTextBytes(*bytes)), "Options.dat");
-  auto skin = std::make_unique<TsLoadedSkin>(ReadSkinFile(text, folder, const_cast<TsSkinManager*>(this)));
-  LayOverlay(*skin, commonSections_.ToVector(), folder, const_cast<TsSkinManager*>(this));
-  return skin;
+  return std::make_unique<TsLoadedSkin>(
+      ReadSkinFolder(path, commonSections_.ToVector(), const_cast<TsSkinManager*>(this)));
 }
 
 void TsSkinManager::ReportSkinError(const std::string& name, const std::string& fault) {

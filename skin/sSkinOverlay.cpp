@@ -1,6 +1,11 @@
 #include "skin/sSkinOverlay.h"
 
+#include <optional>
+
+#include "framework/base/Exceptions.h"
 #include "framework/base/SysUtils.h"
+#include "framework/components/StringList.h"
+#include "skin/sSkinFolder.h"
 #include "skin/sSkinImageLine.h"
 #include "skin/sSkinValues.h"
 
@@ -37,4 +42,14 @@ void LayOverlay(TsLoadedSkin& skin, const std::vector<std::string>& lines, const
     HoldSectionToMeaning(record);
     skin.Sections.push_back(std::move(record));
   }
+}
+
+TsLoadedSkin ReadSkinFolder(const std::string& path, const std::vector<std::string>& overlay, TsSkinManager* manager) {
+  const TsSkinFolder folder(path);
+  const std::optional<std::vector<uint8_t>> bytes = folder.Read("Options.dat");
+  if (!bytes) throw EFOpenError(Format(SFOpenError, {path + "Options.dat"}));
+  const TsSkinText text(SplitLines(DecodeTextBytes(*bytes)), "Options.dat");
+  TsLoadedSkin skin = ReadSkinFile(text, folder, manager);
+  LayOverlay(skin, overlay, folder, manager);
+  return skin;
 }

@@ -23,3 +23,9 @@ class TsSkinFolder;
 // a skin they can throw away.
 void LayOverlay(TsLoadedSkin& skin, const std::vector<std::string>& lines, const TsSkinFolder& folder,
                 TsSkinManager* manager);
+
+// Reads the skin folder `path` (its "Options.dat" and the files that names)
+// and lays `overlay` on it: what the manager does to activate a folder skin.
+// Throws EFOpenError when the folder has no "Options.dat", else as
+// ReadSkinFile and LayOverlay do.
+TsLoadedSkin ReadSkinFolder(const std::string& path, const std::vector<std::string>& overlay, TsSkinManager* manager);

@@ -186,11 +186,18 @@ TFileStream::TFileStream(const std::string& fileName, unsigned mode) : fileName_
       default: how = "rb"; break;
     }
   }
+  // Reading takes regular files only. A device never ends (/dev/zero behind
+  // a link in a skin folder fills memory) and opening a named pipe waits for
+  // a writer, so either would stall a reader of outside data; the path is
+  // looked at before the open, which may itself block.
+  const bool reading = (mode & fmCreate) != fmCreate && (mode & 3u) == fmOpenRead;
+  struct stat info;
+  if (reading && stat(NativePath(fileName).c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+    throw EFOpenError(Format(SFOpenError, {fileName}));
   file_ = std::fopen(NativePath(fileName).c_str(), how);
   // fopen happily opens a folder for reading; reading it then fails, so a
   // folder is refused here, where the error names the file.
-  struct stat info;
-  if (file_ && (fstat(fileno(file_), &info) != 0 || S_ISDIR(info.st_mode))) {
+  if (file_ && (fstat(fileno(file_), &info) != 0 || S_ISDIR(info.st_mode) || (reading && !S_ISREG(info.st_mode)))) {
     std::fclose(file_);
     file_ = nullptr;
   }

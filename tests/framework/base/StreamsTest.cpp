@@ -1,6 +1,7 @@
 #include "framework/base/Streams.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -175,6 +176,9 @@ TEST_F(StreamsTest, FileStreamReadWriteSwitchesDirection) {
 
 TEST_F(StreamsTest, OpenFailureNamesTheFileAsGiven) {
   const std::string missing = PathOf("no such file.txt");
+  // Reading a device or a named pipe would never end or never start.
+  const std::string pipe = PathOf("pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   const struct {
     std::string name;
     unsigned mode;
@@ -183,6 +187,8 @@ TEST_F(StreamsTest, OpenFailureNamesTheFileAsGiven) {
       {missing, fmOpenReadWrite},
       {"relative/missing.bmp", fmOpenRead | fmShareDenyWrite},
       {dir_.string(), fmOpenRead},  // a folder cannot be opened as a file
+      {"/dev/zero", fmOpenRead | fmShareDenyWrite},
+      {pipe, fmOpenRead},
       {PathOf("no/dir/out.bin"), fmCreate},
   };
   for (const auto& c : cases) {
@@ -195,6 +201,7 @@ TEST_F(StreamsTest, OpenFailureNamesTheFileAsGiven) {
     }
   }
   EXPECT_THROW(ReadFileBytes(missing), EFOpenError);
+  EXPECT_NO_THROW(TFileStream("/dev/null", fmOpenWrite)) << "writing to a device stays allowed";
   TMemoryStream m;
   EXPECT_THROW(m.LoadFromFile(missing), EFOpenError);
 }

@@ -1,0 +1,4 @@
+object Form1: TForm
+  object 'P': TPanel
+  end
+end

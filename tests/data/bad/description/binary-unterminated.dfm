@@ -1,0 +1,5 @@
+object Form1: TForm
+  object B: TsBitBtn
+    Glyph.Data = {0A0B0C
+  end
+end

@@ -1,0 +1,6 @@
+object Form1: TForm
+  object P: TPanel
+  end
+  object P: TPanel
+  end
+end

@@ -1,0 +1,5 @@
+object Form1: TForm
+  object B: TsBitBtn
+    Glyph.Data = {FF000000424D}
+  end
+end

@@ -1,0 +1,3 @@
+object Form1: TForm
+  Left = 99999999999
+end

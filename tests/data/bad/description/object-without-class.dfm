@@ -1,0 +1,3 @@
+object Form1
+  Left = 10
+end

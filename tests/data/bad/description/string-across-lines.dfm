@@ -1,0 +1,4 @@
+object Form1: TForm
+  Caption = 'Сорт
+arий'
+end

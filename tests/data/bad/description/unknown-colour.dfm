@@ -1,0 +1,3 @@
+object Form1: TForm
+  Color = clWobble
+end

@@ -1,0 +1,6 @@
+object Form1: TForm
+  object G: TsRadioGroup
+    Items.Strings = <
+      item
+  end
+end

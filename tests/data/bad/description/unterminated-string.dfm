@@ -1,0 +1,3 @@
+object Form1: TForm
+  Caption = 'Сортарий
+end
