@@ -194,6 +194,17 @@ void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t
   }
 }
 
+std::vector<TRect> TextureUploadRects(const TRegion& dirty, const TRect& whole) {
+  std::vector<TRect> rects;
+  if (dirty.Rects().size() > kMaxDirtyRects) {
+    rects.push_back(dirty.Bounds().Intersect(whole));
+  } else {
+    for (const TRect& r : dirty.Rects()) rects.push_back(r.Intersect(whole));
+  }
+  std::erase_if(rects, [](const TRect& r) { return r.IsEmpty(); });
+  return rects;
+}
+
 // --- the backend ---
 
 TSdlBackend::TSdlBackend(const TSdlOptions& options) : options_(options) {
@@ -423,10 +434,8 @@ void TSdlBackend::Present(HWND window, const TBitmap& framebuffer, const TRegion
     w->TextureWidth = width;
     w->TextureHeight = height;
     Upload(*w, framebuffer, whole);
-  } else if (dirty.Rects().size() > kMaxDirtyRects) {
-    Upload(*w, framebuffer, dirty.Bounds().Intersect(whole));
   } else {
-    for (const TRect& r : dirty.Rects()) Upload(*w, framebuffer, r.Intersect(whole));
+    for (const TRect& r : TextureUploadRects(dirty, whole)) Upload(*w, framebuffer, r);
   }
   // The back buffer holds nothing after a present: draw all of it. What
   // lies beyond the framebuffer (a window briefly larger) stays black.

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "framework/backend/Backend.h"
 
@@ -137,3 +138,8 @@ int HitTestCodeToSdl(int hitCode);
 // `srcStride` bytes apart) into XRGB8888 rows (`dst`, `dstStride` apart);
 // both point at the first pixel of the rectangle.
 void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height);
+
+// The rectangles of `dirty` that a present converts into a texture the size
+// of `whole`: each clipped to it, empty ones left out; many small ones
+// become their bounding box.
+std::vector<TRect> TextureUploadRects(const TRegion& dirty, const TRect& whole);
