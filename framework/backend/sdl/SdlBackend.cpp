@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -169,29 +173,79 @@ int HitTestCodeToSdl(int hitCode) {
 
 int SdlHitTestAt(HWND window, TPoint p) { return HitTestCodeToSdl(BackendSink().HitTest(window, p)); }
 
-void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
-  if (width <= 0 || height <= 0) return;
-  const size_t w = static_cast<size_t>(width);
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* __restrict s = src + static_cast<size_t>(y) * srcStride;
-    uint8_t* __restrict d = dst + static_cast<size_t>(y) * dstStride;
-    size_t x = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-      // Four bytes read at once hold blue, green, red and the next pixel's
-      // blue, which the X byte overwrites. The last pixel of the row is left
-      // to the byte loop: its fourth byte may lie past the bitmap.
-      for (; x + 1 < w; ++x) {
-        uint32_t v;
-        std::memcpy(&v, s + 3 * x, 4);
-        v |= 0xFF000000u;
-        std::memcpy(d + 4 * x, &v, 4);
-      }
-    }
-    for (; x < w; ++x) {
-      const uint32_t v = 0xFF000000u | uint32_t{s[3 * x + 2]} << 16 | uint32_t{s[3 * x + 1]} << 8 | s[3 * x];
+namespace {
+
+// One row, a pixel at a time. Four bytes read at once hold blue, green, red
+// and the next pixel's blue, which the X byte overwrites. The last pixel of
+// the row is left to the byte loop: its fourth byte may lie past the bitmap.
+void ConvertRowPlain(const uint8_t* __restrict s, uint8_t* __restrict d, size_t w) {
+  size_t x = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; x + 1 < w; ++x) {
+      uint32_t v;
+      std::memcpy(&v, s + 3 * x, 4);
+      v |= 0xFF000000u;
       std::memcpy(d + 4 * x, &v, 4);
     }
   }
+  for (; x < w; ++x) {
+    const uint32_t v = 0xFF000000u | uint32_t{s[3 * x + 2]} << 16 | uint32_t{s[3 * x + 1]} << 8 | s[3 * x];
+    std::memcpy(d + 4 * x, &v, 4);
+  }
+}
+
+#if defined(__x86_64__)
+// Eight pixels a step with AVX2: each 128-bit half holds the 12 bytes of four
+// pixels, and a byte shuffle within the half spreads them to four 32-bit
+// pixels whose fourth byte the OR sets. The second half is loaded 16 bytes
+// wide from the fifth pixel on, 4 bytes more than it uses, so the loop stops
+// while those bytes still belong to the row; the rest goes pixel by pixel.
+// The pixel loop alone costs about seven times a memcpy of the frame.
+__attribute__((target("avx2"))) void ConvertRowVector(const uint8_t* __restrict s, uint8_t* __restrict d,
+                                                      size_t w) {
+  const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                                          0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+  const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  size_t x = 0;
+  for (; 3 * x + 28 <= 3 * w; x += 8) {  // reads bytes 3x to 3x + 27
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * x));
+    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * x + 12));
+    const __m256i both = _mm256_inserti128_si256(_mm256_castsi128_si256(first), second, 1);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + 4 * x),
+                        _mm256_or_si256(_mm256_shuffle_epi8(both, spread), opaque));
+  }
+  ConvertRowPlain(s + 3 * x, d + 4 * x, w - x);
+}
+
+bool VectorRowsAvailable() {
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  return avx2;
+}
+#else
+void ConvertRowVector(const uint8_t* __restrict s, uint8_t* __restrict d, size_t w) { ConvertRowPlain(s, d, w); }
+bool VectorRowsAvailable() { return false; }
+#endif
+
+template <void (*Row)(const uint8_t*, uint8_t*, size_t)>
+void ConvertRows(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  for (int y = 0; y < height; ++y)
+    Row(src + static_cast<size_t>(y) * srcStride, dst + static_cast<size_t>(y) * dstStride,
+        static_cast<size_t>(width));
+}
+
+}  // namespace
+
+void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
+  if (VectorRowsAvailable())
+    ConvertRows<ConvertRowVector>(src, srcStride, dst, dstStride, width, height);
+  else
+    ConvertRows<ConvertRowPlain>(src, srcStride, dst, dstStride, width, height);
+}
+
+void ConvertBgrToXrgbPlain(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width,
+                           int height) {
+  ConvertRows<ConvertRowPlain>(src, srcStride, dst, dstStride, width, height);
 }
 
 std::vector<TRect> TextureUploadRects(const TRegion& dirty, const TRect& whole) {

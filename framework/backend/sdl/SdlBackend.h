@@ -136,8 +136,13 @@ int HitTestCodeToSdl(int hitCode);
 
 // Converts `width` x `height` pixels of 24-bit BGR rows (`src`, rows
 // `srcStride` bytes apart) into XRGB8888 rows (`dst`, `dstStride` apart);
-// both point at the first pixel of the rectangle.
+// both point at the first pixel of the rectangle. Vectorised where the
+// processor allows.
 void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height);
+// The same a pixel at a time: the reference the fast path must match byte
+// for byte, and the path of processors without AVX2.
+void ConvertBgrToXrgbPlain(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width,
+                           int height);
 
 // The rectangles of `dirty` that a present converts into a texture the size
 // of `whole`: each clipped to it, empty ones left out; many small ones
