@@ -1,9 +1,9 @@
 // The present path of the real window beside a memcpy of the same bytes: the
 // main window's 24-bit frame on a 1920 x 1080 screen converted into the 32-bit
-// pixels of the window's texture, once whole (the first frame, an expose) and
+// pixels of the window's surface, once whole (the first frame, an expose) and
 // once for what one cell's colour change leaves dirty. The dirty region is
 // the one the framework hands the backend after the change, cut into the
-// rectangles the SDL backend uploads, so a change that made the framework
+// rectangles the SDL backend converts, so a change that made the framework
 // present more than the cell shows up here as a cost far above the cell's
 // share of the frame.
 #include <cstdio>
@@ -23,8 +23,8 @@
 namespace {
 
 constexpr TSize kScreen{1920, 1080};
-// As the textures are laid out: four bytes a pixel, rows without padding.
-constexpr size_t kTextureBytesPerPixel = 4;
+// As a window's surface is laid out: four bytes a pixel, rows without padding.
+constexpr size_t kSurfaceBytesPerPixel = 4;
 
 // The headless backend, keeping the dirty region of the last present.
 class TDirtyRecorder : public THeadlessBackend {
@@ -46,7 +46,7 @@ size_t Area(const std::vector<TRect>& rects) {
 struct TFrame {
   TBitmap Pixels;                  // the window's framebuffer after the change
   std::vector<TRect> CellUploads;  // what a present after the change converts
-  std::vector<uint8_t> Texture;    // the texture's pixels, the window's size
+  std::vector<uint8_t> Surface;    // the window surface's pixels
   size_t Pitch = 0;
 
   TRect Whole() const { return {0, 0, Pixels.Width(), Pixels.Height()}; }
@@ -57,8 +57,8 @@ TFrame* frame = nullptr;
 void Convert(const TRect& r) {
   ConvertBgrToXrgb(frame->Pixels.ScanLine(r.Top) + static_cast<size_t>(r.Left) * 3,
                    static_cast<size_t>(frame->Pixels.RowBytes()),
-                   frame->Texture.data() + static_cast<size_t>(r.Top) * frame->Pitch +
-                       static_cast<size_t>(r.Left) * kTextureBytesPerPixel,
+                   frame->Surface.data() + static_cast<size_t>(r.Top) * frame->Pitch +
+                       static_cast<size_t>(r.Left) * kSurfaceBytesPerPixel,
                    frame->Pitch, r.Width(), r.Height());
 }
 
@@ -90,7 +90,7 @@ BENCHMARK(MemcpyFrame)->Name("memcpy/frame");
 void ConvertFrame(benchmark::State& state) {
   for (auto _ : state) {
     Convert(frame->Whole());
-    benchmark::DoNotOptimize(frame->Texture.data());
+    benchmark::DoNotOptimize(frame->Surface.data());
     benchmark::ClobberMemory();
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Area({frame->Whole()}) * 3));
@@ -102,8 +102,8 @@ void ConvertFramePlain(benchmark::State& state) {
   const TRect r = frame->Whole();
   for (auto _ : state) {
     ConvertBgrToXrgbPlain(frame->Pixels.ScanLine(0), static_cast<size_t>(frame->Pixels.RowBytes()),
-                          frame->Texture.data(), frame->Pitch, r.Width(), r.Height());
-    benchmark::DoNotOptimize(frame->Texture.data());
+                          frame->Surface.data(), frame->Pitch, r.Width(), r.Height());
+    benchmark::DoNotOptimize(frame->Surface.data());
     benchmark::ClobberMemory();
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Area({r}) * 3));
@@ -124,7 +124,7 @@ BENCHMARK(MemcpyCell)->Name("memcpy/cell colour change");
 void ConvertCell(benchmark::State& state) {
   for (auto _ : state) {
     for (const TRect& r : frame->CellUploads) Convert(r);
-    benchmark::DoNotOptimize(frame->Texture.data());
+    benchmark::DoNotOptimize(frame->Surface.data());
     benchmark::ClobberMemory();
   }
   state.counters["pixels"] = static_cast<double>(Area(frame->CellUploads));
@@ -156,9 +156,9 @@ bool PrepareFrame(TDirtyRecorder& backend, TFrame& f) {
   cell->SetColor(clYellow);
   Application->ProcessMessages();
   f.Pixels.Assign(*framebuffer);
-  f.CellUploads = TextureUploadRects(backend.LastDirty, whole);
-  f.Pitch = static_cast<size_t>(whole.Width()) * kTextureBytesPerPixel;
-  f.Texture.assign(f.Pitch * whole.Height(), 0);
+  f.CellUploads = PresentRects(backend.LastDirty, whole);
+  f.Pitch = static_cast<size_t>(whole.Width()) * kSurfaceBytesPerPixel;
+  f.Surface.assign(f.Pitch * whole.Height(), 0);
   if (f.CellUploads.empty()) {
     std::fprintf(stderr, "present_bench: the cell's change presented nothing\n");
     return false;
