@@ -219,7 +219,7 @@ int main(int argc, char** argv) {
   TForm1* form = nullptr;
   try {
     form = CreateMainWindow();
-    ApplySkinOptions(*form->sSkinManager1, options.Skin);
+    ApplyCommandLine(*form, options);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "program_bench: %s\n", e.what());
     StopUnits();
