@@ -1,5 +1,5 @@
 // The SDL2 backend without a display: SDL's dummy video driver gives real SDL
-// windows with a software renderer whose picture can be read back, and
+// windows with a surface in memory whose picture can be read back, and
 // events pushed into SDL's queue travel the same way a display's would.
 #include "framework/backend/sdl/SdlBackend.h"
 
