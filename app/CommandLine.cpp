@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Unit1.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -116,6 +118,12 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv) {
     option->Apply(result, value);
   }
   return result;
+}
+
+void ApplyCommandLine(TForm1& form, const TCommandLine& options) {
+  ApplySkinOptions(*form.sSkinManager1, options.Skin);
+  form.SetSpeedExponent(options.Speed);
+  form.SetFollowListing(options.FollowListing);
 }
 
 std::string CommandLineHelp() {

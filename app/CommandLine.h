@@ -10,6 +10,8 @@
 #include "app/Startup.h"
 #include "framework/base/Types.h"
 
+class TForm1;
+
 struct TCommandLine {
   bool Help = false;
   bool Version = false;
@@ -31,6 +33,10 @@ class TCommandLineError : public std::runtime_error {
 
 // Reads argv[1..]; options take their value as the next word or after '='.
 TCommandLine ParseCommandLine(int argc, const char* const* argv);
+// What the options ask of the main window once it is made: its skin, the
+// sort's speed, the listing following the sort. Throws what the skin's
+// activation throws.
+void ApplyCommandLine(TForm1& form, const TCommandLine& options);
 // The usage text --help prints, one line per option of the table.
 std::string CommandLineHelp();
 // "WIDTHxHEIGHT", each side from 100 to 8192; nullopt for anything else.

@@ -44,10 +44,7 @@ int main(int argc, char** argv) {
   }
   InstallProgramIcon();
   try {
-    TForm1* form = CreateMainWindow();
-    ApplySkinOptions(*form->sSkinManager1, options.Skin);
-    form->SetSpeedExponent(options.Speed);
-    form->SetFollowListing(options.FollowListing);
+    ApplyCommandLine(*CreateMainWindow(), options);
   } catch (const std::exception& e) {
     Application->ShowException(e.what());
     StopUnits();

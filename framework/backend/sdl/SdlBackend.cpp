@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -19,9 +23,9 @@ namespace {
 constexpr uint32_t kMaxWaitMs = 250;
 // A wheel notch, as WM_MOUSEWHEEL counts it.
 constexpr int kWheelDelta = 120;
-// More dirty rectangles than this are uploaded as their bounding box: one
-// lock and one transfer beat many small ones, and the extra pixels are
-// copies of what the texture already holds.
+// More dirty rectangles than this are presented as their bounding box: one
+// transfer to the window system beats many small ones, and the extra pixels
+// are what the window already shows.
 constexpr size_t kMaxDirtyRects = 16;
 // How long a size this program asked for may still come back from the
 // window system as a late report.
@@ -169,29 +173,90 @@ int HitTestCodeToSdl(int hitCode) {
 
 int SdlHitTestAt(HWND window, TPoint p) { return HitTestCodeToSdl(BackendSink().HitTest(window, p)); }
 
-void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
-  if (width <= 0 || height <= 0) return;
-  const size_t w = static_cast<size_t>(width);
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* __restrict s = src + static_cast<size_t>(y) * srcStride;
-    uint8_t* __restrict d = dst + static_cast<size_t>(y) * dstStride;
-    size_t x = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-      // Four bytes read at once hold blue, green, red and the next pixel's
-      // blue, which the X byte overwrites. The last pixel of the row is left
-      // to the byte loop: its fourth byte may lie past the bitmap.
-      for (; x + 1 < w; ++x) {
-        uint32_t v;
-        std::memcpy(&v, s + 3 * x, 4);
-        v |= 0xFF000000u;
-        std::memcpy(d + 4 * x, &v, 4);
-      }
-    }
-    for (; x < w; ++x) {
-      const uint32_t v = 0xFF000000u | uint32_t{s[3 * x + 2]} << 16 | uint32_t{s[3 * x + 1]} << 8 | s[3 * x];
+namespace {
+
+// One row, a pixel at a time. Four bytes read at once hold blue, green, red
+// and the next pixel's blue, which the X byte overwrites. The last pixel of
+// the row is left to the byte loop: its fourth byte may lie past the bitmap.
+void ConvertRowPlain(const uint8_t* __restrict s, uint8_t* __restrict d, size_t w) {
+  size_t x = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; x + 1 < w; ++x) {
+      uint32_t v;
+      std::memcpy(&v, s + 3 * x, 4);
+      v |= 0xFF000000u;
       std::memcpy(d + 4 * x, &v, 4);
     }
   }
+  for (; x < w; ++x) {
+    const uint32_t v = 0xFF000000u | uint32_t{s[3 * x + 2]} << 16 | uint32_t{s[3 * x + 1]} << 8 | s[3 * x];
+    std::memcpy(d + 4 * x, &v, 4);
+  }
+}
+
+#if defined(__x86_64__)
+// Eight pixels a step with AVX2: each 128-bit half holds the 12 bytes of four
+// pixels, and a byte shuffle within the half spreads them to four 32-bit
+// pixels whose fourth byte the OR sets. The second half is loaded 16 bytes
+// wide from the fifth pixel on, 4 bytes more than it uses, so the loop stops
+// while those bytes still belong to the row; the rest goes pixel by pixel.
+// The pixel loop alone costs about seven times a memcpy of the frame.
+__attribute__((target("avx2"))) void ConvertRowVector(const uint8_t* __restrict s, uint8_t* __restrict d,
+                                                      size_t w) {
+  const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                                          0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+  const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  size_t x = 0;
+  for (; 3 * x + 28 <= 3 * w; x += 8) {  // reads bytes 3x to 3x + 27
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * x));
+    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * x + 12));
+    const __m256i both = _mm256_inserti128_si256(_mm256_castsi128_si256(first), second, 1);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + 4 * x),
+                        _mm256_or_si256(_mm256_shuffle_epi8(both, spread), opaque));
+  }
+  ConvertRowPlain(s + 3 * x, d + 4 * x, w - x);
+}
+
+bool VectorRowsAvailable() {
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  return avx2;
+}
+#else
+void ConvertRowVector(const uint8_t* __restrict s, uint8_t* __restrict d, size_t w) { ConvertRowPlain(s, d, w); }
+bool VectorRowsAvailable() { return false; }
+#endif
+
+template <void (*Row)(const uint8_t*, uint8_t*, size_t)>
+void ConvertRows(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  for (int y = 0; y < height; ++y)
+    Row(src + static_cast<size_t>(y) * srcStride, dst + static_cast<size_t>(y) * dstStride,
+        static_cast<size_t>(width));
+}
+
+}  // namespace
+
+void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height) {
+  if (VectorRowsAvailable())
+    ConvertRows<ConvertRowVector>(src, srcStride, dst, dstStride, width, height);
+  else
+    ConvertRows<ConvertRowPlain>(src, srcStride, dst, dstStride, width, height);
+}
+
+void ConvertBgrToXrgbPlain(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width,
+                           int height) {
+  ConvertRows<ConvertRowPlain>(src, srcStride, dst, dstStride, width, height);
+}
+
+std::vector<TRect> PresentRects(const TRegion& dirty, const TRect& whole) {
+  std::vector<TRect> rects;
+  if (dirty.Rects().size() > kMaxDirtyRects) {
+    rects.push_back(dirty.Bounds().Intersect(whole));
+  } else {
+    for (const TRect& r : dirty.Rects()) rects.push_back(r.Intersect(whole));
+  }
+  std::erase_if(rects, [](const TRect& r) { return r.IsEmpty(); });
+  return rects;
 }
 
 // --- the backend ---
@@ -212,6 +277,13 @@ TSdlBackend::TSdlBackend(const TSdlOptions& options) : options_(options) {
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The window's surface in plain memory, shared with the X server: the
+  // program draws every pixel itself and sends only what changed. Asking
+  // for it on the graphics device instead makes SDL open a trial OpenGL
+  // context first, which loads the whole driver (on a machine without a GPU,
+  // a shader compiler of some 60 MB) before the first frame. A user's own
+  // SDL_FRAMEBUFFER_ACCELERATION still wins.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 #ifdef SDL_HINT_MOUSE_AUTO_CAPTURE
   SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
 #endif
@@ -301,9 +373,7 @@ void TSdlBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std
   const int width = std::max(1, bounds.Width()), height = std::max(1, bounds.Height());
   SDL_Window* native = SDL_CreateWindow(title.c_str(), bounds.Left, bounds.Top, width, height, flags);
   if (!native) throw EOutOfResources(std::string("Cannot create a window (") + SDL_GetError() + ")");
-  SDL_Renderer* renderer = SDL_CreateRenderer(native, -1, SDL_RENDERER_ACCELERATED);
-  if (!renderer) renderer = SDL_CreateRenderer(native, -1, SDL_RENDERER_SOFTWARE);
-  if (!renderer) {
+  if (!SDL_GetWindowSurface(native)) {
     const std::string why = SDL_GetError();
     SDL_DestroyWindow(native);
     throw EOutOfResources("Cannot draw into a window (" + why + ")");
@@ -315,7 +385,6 @@ void TSdlBackend::CreateNativeWindow(HWND window, const TRect& bounds, const std
   Window& w = windows_[window];
   w.Handle = window;
   w.Native = native;
-  w.Renderer = renderer;
   w.Sizeable = (flags & SDL_WINDOW_RESIZABLE) != 0;
   byId_[SDL_GetWindowID(native)] = window;
 }
@@ -328,14 +397,12 @@ void TSdlBackend::SetNativeShape(HWND window, const TRegion* shape) {
 }
 
 void TSdlBackend::DestroyWindow(Window& w) {
-  if (w.Texture) SDL_DestroyTexture(w.Texture);
-  if (w.Renderer) SDL_DestroyRenderer(w.Renderer);
+  // The window's surface goes with the window.
   if (w.Native) {
     SDL_SetWindowHitTest(w.Native, nullptr, nullptr);
     SDL_DestroyWindow(w.Native);
   }
-  w.Texture = nullptr;
-  w.Renderer = nullptr;
+  w.Surface = nullptr;
   w.Native = nullptr;
 }
 
@@ -407,49 +474,66 @@ void TSdlBackend::ShowNativeWindow(HWND window, int command) {
 
 void TSdlBackend::Present(HWND window, const TBitmap& framebuffer, const TRegion& dirty) {
   Window* w = Find(window);
-  const int width = framebuffer.Width(), height = framebuffer.Height();
-  if (!w || width <= 0 || height <= 0) return;
-  const TRect whole{0, 0, width, height};
-  if (!w->Texture || w->TextureWidth != width || w->TextureHeight != height) {
-    // A new texture holds nothing yet: everything goes up.
-    if (w->Texture) SDL_DestroyTexture(w->Texture);
-    w->TextureWidth = w->TextureHeight = 0;
-    w->Texture = SDL_CreateTexture(w->Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
-    if (!w->Texture) {
-      ReportPresentError("cannot make a texture");
-      return;
-    }
-    SDL_SetTextureBlendMode(w->Texture, SDL_BLENDMODE_NONE);
-    w->TextureWidth = width;
-    w->TextureHeight = height;
-    Upload(*w, framebuffer, whole);
-  } else if (dirty.Rects().size() > kMaxDirtyRects) {
-    Upload(*w, framebuffer, dirty.Bounds().Intersect(whole));
-  } else {
-    for (const TRect& r : dirty.Rects()) Upload(*w, framebuffer, r.Intersect(whole));
-  }
-  // The back buffer holds nothing after a present: draw all of it. What
-  // lies beyond the framebuffer (a window briefly larger) stays black.
-  SDL_SetRenderDrawColor(w->Renderer, 0, 0, 0, 255);
-  SDL_RenderClear(w->Renderer);
-  const SDL_Rect target{0, 0, width, height};
-  SDL_RenderCopy(w->Renderer, w->Texture, nullptr, &target);
-  SDL_RenderPresent(w->Renderer);
-}
-
-void TSdlBackend::Upload(Window& w, const TBitmap& framebuffer, const TRect& r) {
-  if (r.IsEmpty()) return;
-  const SDL_Rect area{r.Left, r.Top, r.Width(), r.Height()};
-  void* pixels = nullptr;
-  int pitch = 0;
-  if (SDL_LockTexture(w.Texture, &area, &pixels, &pitch) != 0 || !pixels || pitch <= 0) {
-    ReportPresentError("cannot write into the texture");
+  if (!w || framebuffer.Width() <= 0 || framebuffer.Height() <= 0) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(w->Native);
+  if (!surface) {
+    ReportPresentError("cannot reach the window's pixels");
     return;
   }
-  ConvertBgrToXrgb(framebuffer.ScanLine(r.Top) + static_cast<size_t>(r.Left) * 3,
-                   static_cast<size_t>(framebuffer.RowBytes()), static_cast<uint8_t*>(pixels),
-                   static_cast<size_t>(pitch), r.Width(), r.Height());
-  SDL_UnlockTexture(w.Texture);
+  // The window may briefly be larger or smaller than the framebuffer.
+  const TRect whole = TRect{0, 0, framebuffer.Width(), framebuffer.Height()}.Intersect({0, 0, surface->w, surface->h});
+  if (surface != w->Surface || surface->w != w->SurfaceWidth || surface->h != w->SurfaceHeight) {
+    // A new surface holds nothing yet: everything goes up, and what lies
+    // beyond the framebuffer is black.
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    w->Surface = surface;
+    w->SurfaceWidth = surface->w;
+    w->SurfaceHeight = surface->h;
+    if (!whole.IsEmpty()) Upload(*surface, framebuffer, whole);
+    SDL_UpdateWindowSurface(w->Native);
+    return;
+  }
+  const std::vector<TRect> rects = PresentRects(dirty, whole);
+  if (rects.empty()) return;
+  std::vector<SDL_Rect> shown;
+  shown.reserve(rects.size());
+  for (const TRect& r : rects) {
+    Upload(*surface, framebuffer, r);
+    shown.push_back({r.Left, r.Top, r.Width(), r.Height()});
+  }
+  SDL_UpdateWindowSurfaceRects(w->Native, shown.data(), static_cast<int>(shown.size()));
+}
+
+void TSdlBackend::Upload(SDL_Surface& surface, const TBitmap& framebuffer, const TRect& r) {
+  if (r.IsEmpty()) return;
+  if (SDL_MUSTLOCK(&surface) && SDL_LockSurface(&surface) != 0) {
+    ReportPresentError("cannot write into the window's pixels");
+    return;
+  }
+  const uint8_t* src = framebuffer.ScanLine(r.Top) + static_cast<size_t>(r.Left) * 3;
+  const size_t srcStride = static_cast<size_t>(framebuffer.RowBytes());
+  const Uint32 format = surface.format->format;
+  // X11 gives a window of 24-bit depth 32-bit pixels with the fourth byte
+  // unused; other systems may give the same layout with alpha, which the
+  // conversion sets opaque. Anything else goes through SDL a row at a time.
+  if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+    uint8_t* dst = static_cast<uint8_t*>(surface.pixels) + static_cast<size_t>(r.Top) * surface.pitch +
+                   static_cast<size_t>(r.Left) * 4;
+    ConvertBgrToXrgb(src, srcStride, dst, static_cast<size_t>(surface.pitch), r.Width(), r.Height());
+  } else {
+    std::vector<uint8_t> row(static_cast<size_t>(r.Width()) * 4);
+    for (int y = 0; y < r.Height(); ++y) {
+      ConvertBgrToXrgb(src + static_cast<size_t>(y) * srcStride, srcStride, row.data(), row.size(), r.Width(), 1);
+      uint8_t* dst = static_cast<uint8_t*>(surface.pixels) + static_cast<size_t>(r.Top + y) * surface.pitch +
+                     static_cast<size_t>(r.Left) * surface.format->BytesPerPixel;
+      if (SDL_ConvertPixels(r.Width(), 1, SDL_PIXELFORMAT_RGB888, row.data(), static_cast<int>(row.size()), format,
+                            dst, surface.pitch) != 0) {
+        ReportPresentError("cannot convert into the window's pixel format");
+        break;
+      }
+    }
+  }
+  if (SDL_MUSTLOCK(&surface)) SDL_UnlockSurface(&surface);
 }
 
 void TSdlBackend::ReportPresentError(const char* what) {
@@ -546,12 +630,10 @@ void TSdlBackend::PollEvents() {
         for (const auto& [handle, w] : windows_) BackendSink().WindowEvent(handle, TWindowEvent::Close, {});
         break;
       case SDL_RENDER_DEVICE_RESET:
-        // Every texture is gone with the device; the next presents make new
-        // ones and upload everything.
+        // Where SDL keeps a window's surface on the graphics device (Wayland),
+        // the device took the picture with it: everything goes up again.
         for (auto& [handle, w] : windows_) {
-          if (w.Texture) SDL_DestroyTexture(w.Texture);
-          w.Texture = nullptr;
-          w.TextureWidth = w.TextureHeight = 0;
+          w.Surface = nullptr;
           BackendSink().WindowEvent(handle, TWindowEvent::Exposed, {});
         }
         break;

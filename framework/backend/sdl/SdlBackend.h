@@ -3,8 +3,11 @@
 // the window manager learns where the caption and borders are through a hit
 // test that asks the framework (the form's WM_NCHITTEST, through the backend
 // sink). Presents convert the dirty parts of the form's 24-bit framebuffer
-// into one XRGB8888 streaming texture per window, so SDL never converts
-// pixels on its own.
+// straight into the window's own 32-bit surface and hand the window system
+// only those parts. No renderer is made: the program draws every pixel
+// itself, and a renderer would load a whole graphics driver (on a machine
+// without a GPU, a compiler for shaders) to copy one picture unscaled,
+// with the whole window copied again on every present.
 #pragma once
 
 #include <cstddef>
@@ -15,12 +18,11 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "framework/backend/Backend.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 struct SDL_Surface;
 union SDL_Event;
 
@@ -82,10 +84,11 @@ class TSdlBackend : public TBackend {
   struct Window {
     HWND Handle = 0;
     SDL_Window* Native = nullptr;
-    SDL_Renderer* Renderer = nullptr;
-    SDL_Texture* Texture = nullptr;
-    int TextureWidth = 0;
-    int TextureHeight = 0;
+    // The surface the last present drew into, and its size. SDL makes a new
+    // one when the window changes size; a new one holds nothing yet.
+    SDL_Surface* Surface = nullptr;
+    int SurfaceWidth = 0;
+    int SurfaceHeight = 0;
     bool Sizeable = false;
     // Sizes this program asked for lately. The window system reports each
     // of them back, sometimes late and out of order; a size that is not
@@ -97,7 +100,8 @@ class TSdlBackend : public TBackend {
   Window* FindById(uint32_t windowId);
   void DestroyWindow(Window& w);
   void RequestSize(Window& w, int width, int height);
-  void Upload(Window& w, const TBitmap& framebuffer, const TRect& rect);
+  // Converts `rect` of the framebuffer into the same place of the surface.
+  void Upload(SDL_Surface& surface, const TBitmap& framebuffer, const TRect& rect);
   void ReportPresentError(const char* what);
   void HandleWindowEvent(const SDL_Event& e);
   void NativeSizeChanged(Window& w, int width, int height);
@@ -135,5 +139,16 @@ int HitTestCodeToSdl(int hitCode);
 
 // Converts `width` x `height` pixels of 24-bit BGR rows (`src`, rows
 // `srcStride` bytes apart) into XRGB8888 rows (`dst`, `dstStride` apart);
-// both point at the first pixel of the rectangle.
+// both point at the first pixel of the rectangle. Vectorised where the
+// processor allows.
 void ConvertBgrToXrgb(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width, int height);
+// The same a pixel at a time: the reference the fast path must match byte
+// for byte, and the path of processors without AVX2.
+void ConvertBgrToXrgbPlain(const uint8_t* src, size_t srcStride, uint8_t* dst, size_t dstStride, int width,
+                           int height);
+
+// The rectangles of `dirty` that a present converts and shows, within
+// `whole` (the part of the framebuffer the window has room for): each
+// clipped to it, empty ones left out; many small ones become their
+// bounding box.
+std::vector<TRect> PresentRects(const TRegion& dirty, const TRect& whole);
