@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/components/StringList.h"
+#include "framework/stdctrls/ControlPicture.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/RichDocument.h"
 #include "framework/stdctrls/RichEditScrollBar.h"
@@ -106,6 +107,11 @@ class TCustomRichEdit : public TCustomEdit {
 
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
+  // Everything the edit shows may have changed: its picture is painted anew.
+  void Invalidate() override;
+  // How often any part of the text, bars and border was drawn (a repaint
+  // that changes nothing copies the last picture instead).
+  uint64_t PictureBuilds() const { return picture_.Builds(); }
 
   // Message ids of the control's own timers.
   static constexpr uintptr_t kCaretTimer = 1;
@@ -141,6 +147,11 @@ class TCustomRichEdit : public TCustomEdit {
   void UpdateBars();
   TDocPos PosFromPoint(TPoint p, bool* atLineEnd);
   int LinesPerPage();
+  // Draws the border, the bars, the text, the selection and the caret.
+  void PaintContent(HDC dc);
+  // A part of the edit's look changed: paint it again in the picture and
+  // on screen.
+  void InvalidatePart(const TRect& rect);
   void PaintLine(HDC dc, int line, const TRect& text, const TRect& clip);
   void PaintStretch(HDC dc, const TRichRun& run, int runStart, const TLinePiece& piece, int from, int to, int x,
                     int baseline, TColor color, const TRect& clip);
@@ -208,6 +219,18 @@ class TCustomRichEdit : public TCustomEdit {
   int thumbGrab_ = 0;
   bool repeatStarted_ = false;
   std::vector<TLinePiece> pieces_;  // reused while painting
+
+  // The last painted look. Every change of content, selection, focus, font
+  // or colour invalidates through Invalidate or InvalidatePart; the view's
+  // scroll position and bars are compared too, as the layout may settle
+  // them only when painting.
+  struct TView {
+    int TopLine = 0, LeftX = 0;
+    bool VShown = false, HShown = false;
+    bool operator==(const TView&) const = default;
+  };
+  TControlPicture picture_;
+  TView pictureView_;
 };
 
 class TRichEdit : public TCustomRichEdit {

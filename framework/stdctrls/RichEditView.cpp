@@ -223,7 +223,17 @@ TRect TCustomRichEdit::CaretRect() {
 void TCustomRichEdit::InvalidateCaret() {
   if (!HandleAllocated()) return;
   const TRect r = CaretRect();
-  if (!r.IsEmpty()) InvalidateRect(&r, false);
+  if (!r.IsEmpty()) InvalidatePart(r);
+}
+
+void TCustomRichEdit::Invalidate() {
+  picture_.Invalidate();
+  TCustomEdit::Invalidate();
+}
+
+void TCustomRichEdit::InvalidatePart(const TRect& rect) {
+  picture_.Invalidate(&rect);
+  InvalidateRect(&rect, false);
 }
 
 void TCustomRichEdit::RestartBlink() {
@@ -238,6 +248,15 @@ void TCustomRichEdit::Paint() {
   HDC dc = Canvas()->Handle();
   if (!dc) return;
   EnsureLayout();
+  const TView view{topLine_, leftX_, vShown_, hShown_};
+  if (!(view == pictureView_)) {
+    picture_.Invalidate();
+    pictureView_ = view;
+  }
+  picture_.Show(dc, width_, height_, *Canvas(), [this](HDC target) { PaintContent(target); });
+}
+
+void TCustomRichEdit::PaintContent(HDC dc) {
   PaintBorder(dc);
   TRect area = InteriorRect();
   if (vShown_) area.Right = vBar_.Bounds.Left;
