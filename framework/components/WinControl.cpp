@@ -388,6 +388,7 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 void TWinControl::Invalidate() { InvalidateRect(nullptr, !controlStyle_.Contains(csOpaque)); }
 
 void TWinControl::InvalidateRect(const TRect* rect, bool erase) {
+  LookInvalidated(rect);
   if (handle_) ::InvalidateRect(handle_, rect, erase);
 }
 

@@ -124,6 +124,14 @@ class TWinControl : public TControl {
   bool DoKeyPress(TMessage& m);
   void BoundsChanged(const TRect& oldBounds) override;
 
+  // Every invalidation the control asks for itself (Invalidate,
+  // InvalidateRect: a change of its look, a move or a show) comes here
+  // first, in client coordinates (nullptr: all of it). A control that keeps
+  // a picture of its look marks it stale here. What the window services
+  // repaint on their own (a parent's repaint, an uncovered area) does not
+  // come here, so such a repaint may show the picture as it is.
+  virtual void LookInvalidated(const TRect* /*rect*/) {}
+
   virtual void WMPaint(TMessage& m) { PaintHandler(m); }
   virtual void WMEraseBkgnd(TMessage& m);
   virtual void WMSetFocus(TMessage& m);

@@ -107,8 +107,6 @@ class TCustomRichEdit : public TCustomEdit {
 
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
-  // Everything the edit shows may have changed: its picture is painted anew.
-  void Invalidate() override;
   // How often any part of the text, bars and border was drawn (a repaint
   // that changes nothing copies the last picture instead).
   uint64_t PictureBuilds() const { return picture_.Builds(); }
@@ -127,6 +125,7 @@ class TCustomRichEdit : public TCustomEdit {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void WMSetFocus(TMessage& m) override;
   void WMKillFocus(TMessage& m) override;
+  void LookInvalidated(const TRect* rect) override { picture_.Invalidate(rect); }
 
  private:
   friend class TRichEditStrings;
@@ -149,9 +148,6 @@ class TCustomRichEdit : public TCustomEdit {
   int LinesPerPage();
   // Draws the border, the bars, the text, the selection and the caret.
   void PaintContent(HDC dc);
-  // A part of the edit's look changed: paint it again in the picture and
-  // on screen.
-  void InvalidatePart(const TRect& rect);
   void PaintLine(HDC dc, int line, const TRect& text, const TRect& clip);
   void PaintStretch(HDC dc, const TRichRun& run, int runStart, const TLinePiece& piece, int from, int to, int x,
                     int baseline, TColor color, const TRect& clip);
@@ -221,9 +217,9 @@ class TCustomRichEdit : public TCustomEdit {
   std::vector<TLinePiece> pieces_;  // reused while painting
 
   // The last painted look. Every change of content, selection, focus, font
-  // or colour invalidates through Invalidate or InvalidatePart; the view's
-  // scroll position and bars are compared too, as the layout may settle
-  // them only when painting.
+  // or colour invalidates the edit, which marks the picture stale
+  // (LookInvalidated); the view's scroll position and bars are compared
+  // too, as the layout may settle them only when painting.
   struct TView {
     int TopLine = 0, LeftX = 0;
     bool VShown = false, HShown = false;

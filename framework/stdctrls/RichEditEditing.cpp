@@ -356,7 +356,7 @@ void TCustomRichEdit::MouseMove(TShiftState shift, int x, int y) {
     const bool inside = bar.HitTest(p) == pressedPart_;
     if (inside != pressedInside_) {
       pressedInside_ = inside;
-      InvalidatePart(bar.Bounds);
+      InvalidateRect(&bar.Bounds, false);
     }
     return;
   }
@@ -383,7 +383,7 @@ void TCustomRichEdit::EndTracking() {
     pressedBar_ = nullptr;
     pressedPart_ = TScrollPart::None;
     pressedInside_ = false;
-    InvalidatePart(r);
+    InvalidateRect(&r, false);
   }
 }
 
@@ -400,7 +400,7 @@ void TCustomRichEdit::ScrollBarDown(TEditScrollBar& bar, TScrollPart part, TPoin
     repeatStarted_ = false;
     if (HandleAllocated()) SetTimer(HandleIfAllocated(), kRepeatTimer, 400);
   }
-  InvalidatePart(bar.Bounds);
+  InvalidateRect(&bar.Bounds, false);
 }
 
 void TCustomRichEdit::ScrollBarAction(TEditScrollBar& bar, TScrollPart part) {

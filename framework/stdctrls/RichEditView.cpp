@@ -223,17 +223,7 @@ TRect TCustomRichEdit::CaretRect() {
 void TCustomRichEdit::InvalidateCaret() {
   if (!HandleAllocated()) return;
   const TRect r = CaretRect();
-  if (!r.IsEmpty()) InvalidatePart(r);
-}
-
-void TCustomRichEdit::Invalidate() {
-  picture_.Invalidate();
-  TCustomEdit::Invalidate();
-}
-
-void TCustomRichEdit::InvalidatePart(const TRect& rect) {
-  picture_.Invalidate(&rect);
-  InvalidateRect(&rect, false);
+  if (!r.IsEmpty()) InvalidateRect(&r, false);
 }
 
 void TCustomRichEdit::RestartBlink() {
