@@ -1,9 +1,12 @@
 // Repainting the skinned main window on a 1920 x 1080 screen beside a
 // memcpy of the window's bytes: once with every skinned control's cache
 // stale (a skin change), once with nothing invalidated but the window
-// (an expose: every cache is copied, none rebuilt); and one frame of a
-// button's cross-fade.
+// (an expose: every cache is copied, none rebuilt); one frame of a
+// button's cross-fade; and the repaints of a whole automatic sort, where
+// each colour change of a cell must repaint that cell alone.
+#include <array>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "Ratios.h"
@@ -17,6 +20,8 @@
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
 #include "framework/components/Windows.h"
+#include "framework/stdctrls/RichEdit.h"
+#include "framework/stdctrls/StdCtrls.h"
 #include "skin/sCommonData.h"
 #include "skin/sFade.h"
 
@@ -89,9 +94,18 @@ void RepaintCached(benchmark::State& state) {
   const std::vector<TsCommonData*> all = SkinnedControls();
   RepaintWholeWindow();
   const uint64_t before = CacheBuilds(all);
+  const TPaintCounts countsBefore = PaintCounts();
   for (auto _ : state) RepaintWholeWindow();
   const uint64_t rebuilt = CacheBuilds(all) - before;
+  const TPaintCounts countsAfter = PaintCounts();
+  const double repaints = static_cast<double>(state.iterations());
   state.counters["caches rebuilt"] = static_cast<double>(rebuilt);
+  // Pixels of the windows' DCs per pixel of the window: above 1, some are
+  // painted twice.
+  state.counters["painted/window"] = static_cast<double>(countsAfter.PaintedPixels - countsBefore.PaintedPixels) /
+                                     repaints / (static_cast<double>(WindowBytes()) / 3);
+  state.counters["regions computed"] =
+      static_cast<double>(countsAfter.RegionsComputed - countsBefore.RegionsComputed) / repaints;
   if (rebuilt != 0) state.SkipWithError("a repaint with nothing invalidated rebuilt a cache");
 }
 BENCHMARK(RepaintCached)->Name("repaint/nothing invalidated")->Unit(benchmark::kMillisecond);
@@ -146,6 +160,69 @@ void FadeFrame(benchmark::State& state) {
   data.InvalidateSkin();
 }
 BENCHMARK(FadeFrame)->Name("fade frame/145x60")->Unit(benchmark::kMicrosecond);
+
+// A whole automatic sort of a row that needs every kind of step, with the
+// listing shown, run by the sort button's handler itself (a click would
+// add the button's own looks). Every paint of the sort must be one cell's
+// colour or caption change: one window, that cell's pixels, and no skinned
+// cache rebuilt.
+void AutomaticSort(benchmark::State& state) {
+  const std::vector<TsCommonData*> all = SkinnedControls();
+  window->sText1->Lines()->LoadFromFile(SORTARIUM_SOURCE_DIR "/resources/listings/возрастание.txt");
+  window->sRadioGroup->SetItemIndex(0);
+  UpdateAllWindows();
+  // Each cell counts its own paints and the pixels its DC could reach.
+  uint64_t cellPaints = 0, cellPixels = 0;
+  std::vector<std::function<void(TMessage&)>> originals;
+  for (int k = 1; k <= TForm1::kCellCount; ++k) {
+    TStaticText* cell = window->Cell(k);
+    originals.push_back(cell->WindowProc);
+    cell->WindowProc = [&cellPaints, &cellPixels, previous = cell->WindowProc](TMessage& m) {
+      if (m.Msg != WM_PAINT || m.WParam != 0) {
+        previous(m);
+        return;
+      }
+      const uint64_t before = PaintCounts().PaintedPixels;
+      previous(m);
+      ++cellPaints;
+      cellPixels += PaintCounts().PaintedPixels - before;
+    };
+  }
+  const std::array<uint8_t, 10> row{50, 20, 90, 10, 70, 30, 60, 80, 40, 15};
+  TPaintCounts during{};
+  uint64_t rebuilt = 0, paintsOfCells = 0, pixelsOfCells = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window->ShowValues(row);
+    UpdateAllWindows();
+    const TPaintCounts before = PaintCounts();
+    const uint64_t buildsBefore = CacheBuilds(all);
+    cellPaints = cellPixels = 0;
+    state.ResumeTiming();
+    window->sBitBtn4Click(window->sBitBtn4);
+    UpdateAllWindows();
+    const TPaintCounts after = PaintCounts();
+    during = {after.ClientPaints - before.ClientPaints,     after.FramePaints - before.FramePaints,
+              after.DeviceContexts - before.DeviceContexts, after.PaintedRects - before.PaintedRects,
+              after.PaintedPixels - before.PaintedPixels,   after.RegionsComputed - before.RegionsComputed};
+    rebuilt = CacheBuilds(all) - buildsBefore;
+    paintsOfCells = cellPaints;
+    pixelsOfCells = cellPixels;
+  }
+  for (int k = 1; k <= TForm1::kCellCount; ++k) window->Cell(k)->WindowProc = originals[static_cast<size_t>(k - 1)];
+  const double paints = static_cast<double>(during.ClientPaints);
+  state.counters["paints"] = paints;
+  state.counters["pixels/paint"] = paints > 0 ? static_cast<double>(during.PaintedPixels) / paints : 0;
+  state.counters["rects/paint"] = paints > 0 ? static_cast<double>(during.PaintedRects) / paints : 0;
+  state.counters["caches rebuilt"] = static_cast<double>(rebuilt);
+  state.counters["regions computed"] = static_cast<double>(during.RegionsComputed);
+  if (rebuilt != 0) state.SkipWithError("a cell's change rebuilt a skinned cache");
+  // Every paint and every pixel of the sort belongs to a cell's own paint.
+  if (paintsOfCells == 0 || during.ClientPaints != paintsOfCells || during.FramePaints != 0 ||
+      during.DeviceContexts != during.ClientPaints || during.PaintedPixels != pixelsOfCells)
+    state.SkipWithError("the sort painted more than the changed cells");
+}
+BENCHMARK(AutomaticSort)->Name("automatic sort/cell repaints")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -165,6 +165,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   top_ = top;
   width_ = width;
   height_ = height;
+  WindowLayoutChanged();
   if (parent_) {
     const TRect pc = parent_->ClientRect();
     anchorRight_ = pc.Width() - (left_ + width_);
@@ -215,6 +216,7 @@ void TControl::SetVisible(bool v) {
   if (visible_ == v) return;
   VisibleChanging();
   visible_ = v;
+  WindowLayoutChanged();
   Perform(CM_VISIBLECHANGED, v ? 1 : 0);
 }
 

@@ -103,7 +103,7 @@ uint32_t TCustomForm::InitialStyle() const {
 
 void TCustomForm::UpdateStyle() {
   if (!handle_) return;
-  style_ = InitialStyle();
+  SetStyle(InitialStyle());
   exStyle_ = 0;
   if (borderStyle_ == TFormBorderStyle::bsToolWindow || borderStyle_ == TFormBorderStyle::bsSizeToolWin)
     exStyle_ |= WS_EX_TOOLWINDOW;
@@ -117,6 +117,7 @@ void TCustomForm::UpdateStyle() {
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
   if (borderStyle_ == v) return;
   borderStyle_ = v;
+  WindowLayoutChanged();  // the frame's width places the client area
   UpdateStyle();
 }
 
@@ -175,6 +176,7 @@ void TCustomForm::NativeMoved(TPoint p) {
   if (p.X == left_ && p.Y == top_) return;
   left_ = p.X;
   top_ = p.Y;
+  WindowLayoutChanged();
   if (handle_) SendMessage(handle_, WM_MOVE, 0, MakeLParam(left_, top_));
 }
 

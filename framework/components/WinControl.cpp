@@ -31,6 +31,7 @@ void TWinControl::InsertControl(TControl* control) {
   if (!control || control->parent_ == this) return;
   controls_.push_back(control);
   control->parent_ = this;
+  WindowLayoutChanged();
   if (auto* w = dynamic_cast<TWinControl*>(control)) tabList_.push_back(w);
   const TRect pc = ClientRect();
   control->anchorRight_ = pc.Width() - (control->left_ + control->width_);
@@ -58,6 +59,7 @@ void TWinControl::RemoveControl(TControl* control) {
   if (control->visible_ && !IsDestroying()) ExposeRect(control->BoundsRect());
   controls_.erase(std::find(controls_.begin(), controls_.end(), control));
   control->parent_ = nullptr;
+  WindowLayoutChanged();
   if (!IsDestroying()) Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
 }
 
@@ -73,7 +75,14 @@ void TWinControl::ChildIndexChanged(TControl* control, int newIndex) {
   controls_.erase(it);
   newIndex = std::clamp(newIndex, 0, ControlCount());
   controls_.insert(controls_.begin() + newIndex, control);
+  WindowLayoutChanged();
   ExposeRect(control->BoundsRect());
+}
+
+void TWinControl::SetStyle(uint32_t style) {
+  if (style_ == style) return;
+  style_ = style;
+  WindowLayoutChanged();
 }
 
 void TWinControl::Broadcast(TMessage& m) {
@@ -139,7 +148,7 @@ uint32_t TWinControl::InitialStyle() const {
 void TWinControl::CreateWnd() {
   controlState_.Include(csCreating);
   handle_ = AllocateWindowHandle(this);
-  style_ = InitialStyle();
+  SetStyle(InitialStyle());
   SendMessage(handle_, WM_CREATE);
   controlState_.Exclude(csCreating);
   for (size_t i = 0; i < controls_.size(); ++i)
@@ -338,7 +347,7 @@ void TWinControl::SetTabOrder(int order) {
 void TWinControl::SetTabStop(bool v) {
   if (tabStop_ == v) return;
   tabStop_ = v;
-  if (handle_) style_ = v ? (style_ | WS_TABSTOP) : (style_ & ~WS_TABSTOP);
+  if (handle_) SetStyle(v ? (style_ | WS_TABSTOP) : (style_ & ~WS_TABSTOP));
   Perform(CM_TABSTOPCHANGED);
 }
 
@@ -379,6 +388,7 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 void TWinControl::Invalidate() { InvalidateRect(nullptr, !controlStyle_.Contains(csOpaque)); }
 
 void TWinControl::InvalidateRect(const TRect* rect, bool erase) {
+  LookInvalidated(rect);
   if (handle_) ::InvalidateRect(handle_, rect, erase);
 }
 
@@ -550,11 +560,11 @@ void TWinControl::CMShowingChanged(TMessage&) {
   if (Showing()) {
     HandleNeeded();
     if (handle_) {
-      style_ |= WS_VISIBLE;
+      SetStyle(style_ | WS_VISIBLE);
       InvalidateRect(nullptr, true);
     }
   } else if (handle_) {
-    style_ &= ~WS_VISIBLE;
+    SetStyle(style_ & ~WS_VISIBLE);
     DiscardUpdateRegion(handle_);
   }
   for (size_t i = 0; i < controls_.size(); ++i)
@@ -588,7 +598,7 @@ void TWinControl::CMEnabledChanged(TMessage& m) {
     }
   }
   if (handle_) {
-    style_ = enabled_ ? (style_ & ~WS_DISABLED) : (style_ | WS_DISABLED);
+    SetStyle(enabled_ ? (style_ & ~WS_DISABLED) : (style_ | WS_DISABLED));
     SendMessage(handle_, WM_ENABLE, enabled_ ? 1 : 0);
   }
   TControl::CMEnabledChanged(m);

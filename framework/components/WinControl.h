@@ -21,6 +21,14 @@ struct TWindowPaintState {
   TRegion PaintRgn;            // taken from UpdateRgn when WM_PAINT is dispatched
   bool PaintErase = false;
   bool InPaint = false;
+  // The visible region of the client area [0] and of the whole window [1],
+  // as last computed, with the layout generation it was computed at (0:
+  // never). Filled in lazily while painting, hence mutable.
+  struct TCachedRegion {
+    uint64_t Generation = 0;
+    TRegion Rgn;
+  };
+  mutable TCachedRegion Visible[2];
 };
 
 class TWinControl : public TControl {
@@ -83,7 +91,9 @@ class TWinControl : public TControl {
 
   // --- window state used by the window services ---
   uint32_t Style() const { return style_; }
-  void SetStyle(uint32_t style) { style_ = style; }
+  // A form's caption style decides where its client area starts, so every
+  // change of style goes through here.
+  void SetStyle(uint32_t style);
   uint32_t ExStyle() const { return exStyle_; }
   void SetExStyle(uint32_t style) { exStyle_ = style; }
 
@@ -113,6 +123,14 @@ class TWinControl : public TControl {
   bool DoKeyUp(TMessage& m);
   bool DoKeyPress(TMessage& m);
   void BoundsChanged(const TRect& oldBounds) override;
+
+  // Every invalidation the control asks for itself (Invalidate,
+  // InvalidateRect: a change of its look, a move or a show) comes here
+  // first, in client coordinates (nullptr: all of it). A control that keeps
+  // a picture of its look marks it stale here. What the window services
+  // repaint on their own (a parent's repaint, an uncovered area) does not
+  // come here, so such a repaint may show the picture as it is.
+  virtual void LookInvalidated(const TRect* /*rect*/) {}
 
   virtual void WMPaint(TMessage& m) { PaintHandler(m); }
   virtual void WMEraseBkgnd(TMessage& m);

@@ -52,6 +52,9 @@ struct WindowServices {
   HWND Capture = 0;
   HWND Active = 0;
   std::set<HDC> LiveDCs;
+  // Cached visible regions are good while they carry this number.
+  uint64_t LayoutGeneration = 1;
+  TPaintCounts Counts;
 };
 
 WindowServices& WS() {
@@ -108,13 +111,34 @@ TopLevelData* TopDataOf(const TWinControl* w) {
   return &it->second;
 }
 
+TRegion ComputeVisibleRegion(const TWinControl* w, bool wholeWindow);
+
+// The window's visible region from its cache, computed again when any
+// window's layout changed since it was stored.
+const TRegion& CachedVisibleRegion(const TWinControl* w, bool wholeWindow) {
+  TWindowPaintState::TCachedRegion& slot = PaintOf(w).Visible[wholeWindow ? 1 : 0];
+  if (slot.Generation != WS().LayoutGeneration) {
+    slot.Rgn = ComputeVisibleRegion(w, wholeWindow);
+    slot.Generation = WS().LayoutGeneration;
+    ++WS().Counts.RegionsComputed;
+  }
+  return slot.Rgn;
+}
+
 HDC MakeDC(TWinControl* w, bool wholeWindow, const TRegion* limitClient) {
   TopLevelData* top = TopDataOf(w);
   if (!top) return nullptr;
   const TPoint origin = wholeWindow ? WindowOriginInTop(w) : ClientOriginInTop(w);
-  TRegion clip = VisibleRegion(w, wholeWindow);
-  if (limitClient) clip = clip.Intersect(limitClient->Offset(origin.X, origin.Y));
-  HDC dc = new TDeviceContext(top->Framebuffer.get(), origin, clip);
+  const TRegion& visible = CachedVisibleRegion(w, wholeWindow);
+  HDC dc;
+  if (!limitClient) {
+    dc = new TDeviceContext(top->Framebuffer.get(), origin, visible);
+  } else {
+    const TRegion limit = limitClient->Offset(origin.X, origin.Y);
+    // The usual case, a whole client area invalidated, needs no region algebra.
+    const bool covers = limit.Rects().size() == 1 && limit.Rects().front().Contains(visible.Bounds());
+    dc = new TDeviceContext(top->Framebuffer.get(), origin, covers ? visible : visible.Intersect(limit));
+  }
   WS().LiveDCs.insert(dc);
   return dc;
 }
@@ -122,8 +146,19 @@ HDC MakeDC(TWinControl* w, bool wholeWindow, const TRegion* limitClient) {
 void FinishDC(TWinControl* w, HDC dc) {
   if (!dc) return;
   if (WS().LiveDCs.erase(dc) == 0) return;
-  if (TopLevelData* top = w ? TopDataOf(w) : nullptr) {
-    if (dc->SystemClip()) top->Dirty = top->Dirty.Union(*dc->SystemClip());
+  if (dc->SystemClip()) {
+    TPaintCounts& counts = WS().Counts;
+    ++counts.DeviceContexts;
+    for (const TRect& r : dc->SystemClip()->Rects()) {
+      ++counts.PaintedRects;
+      counts.PaintedPixels += static_cast<uint64_t>(r.Width()) * static_cast<uint64_t>(r.Height());
+    }
+    if (TopLevelData* top = w ? TopDataOf(w) : nullptr) {
+      // Often the whole window is waiting to be presented already.
+      const auto& dirty = top->Dirty.Rects();
+      if (!(dirty.size() == 1 && dirty.front().Contains(dc->SystemClip()->Bounds())))
+        top->Dirty = top->Dirty.Union(*dc->SystemClip());
+    }
   }
   delete dc;
 }
@@ -135,6 +170,7 @@ void SendPaint(TWinControl* w) {
   paint.UpdateRgn.Clear();
   paint.EraseNeeded = false;
   const HWND h = w->HandleIfAllocated();
+  ++WS().Counts.ClientPaints;
   SendMessage(h, WM_PAINT);
   // Whatever the handler did, the region counts as painted now; a handler
   // that never validates must not make the loop paint forever.
@@ -146,6 +182,7 @@ void SendPaint(TWinControl* w) {
 
 void SendNcPaint(TWinControl* w) {
   PaintOf(w).FrameDirty = false;
+  ++WS().Counts.FramePaints;
   SendMessage(w->HandleIfAllocated(), WM_NCPAINT, 1);
 }
 
@@ -219,6 +256,7 @@ bool IsWindow(HWND window) { return FindControl(window) != nullptr; }
 HWND AllocateWindowHandle(TWinControl* control) {
   const HWND h = WS().NextHandle++;
   WS().Windows[h] = control;
+  WindowLayoutChanged();
   // A new handle starts with nothing to paint and painting allowed.
   PaintOf(control) = TWindowPaintState{};
   if (!control->Parent()) {
@@ -231,6 +269,7 @@ HWND AllocateWindowHandle(TWinControl* control) {
 void ReleaseWindowHandle(HWND window) {
   auto& s = WS();
   s.Windows.erase(window);
+  WindowLayoutChanged();
   s.TopLevels.erase(std::remove(s.TopLevels.begin(), s.TopLevels.end(), window), s.TopLevels.end());
   s.TopData.erase(window);
   if (s.Focus == window) s.Focus = 0;
@@ -405,7 +444,17 @@ TRect GetClientRect(HWND window) {
 
 // --- painting ---
 
-TRegion VisibleRegion(const TWinControl* w, bool wholeWindow) {
+TRegion VisibleRegion(const TWinControl* w, bool wholeWindow) { return CachedVisibleRegion(w, wholeWindow); }
+
+void WindowLayoutChanged() { ++WS().LayoutGeneration; }
+
+TPaintCounts PaintCounts() { return WS().Counts; }
+
+namespace {
+
+// Reads every window that can cover or clip `w`: whatever it reads, a
+// change of it must call WindowLayoutChanged.
+TRegion ComputeVisibleRegion(const TWinControl* w, bool wholeWindow) {
   const TWinControl* top = TopLevelOf(w);
   const TPoint origin = wholeWindow ? WindowOriginInTop(w) : ClientOriginInTop(w);
   const TRect own = wholeWindow ? TRect::FromBounds(origin.X, origin.Y, w->Width(), w->Height())
@@ -448,6 +497,8 @@ TRegion VisibleRegion(const TWinControl* w, bool wholeWindow) {
   }
   return rgn;
 }
+
+}  // namespace
 
 HDC BeginPaint(HWND window, TPaintStruct& ps) {
   TWinControl* w = FindControl(window);
@@ -557,6 +608,7 @@ int SetWindowRgn(HWND window, std::optional<TRegion> rgn, bool redraw) {
   if (!w) return 0;
   TWindowPaintState& paint = PaintOf(w);
   paint.WindowRgn = std::move(rgn);
+  WindowLayoutChanged();
   // A top-level window's region is its shape on the desktop.
   if (!w->Parent()) {
     auto top = WS().TopData.find(window);
@@ -607,6 +659,7 @@ void CreateTopLevelSurface(TWinControl* form, const std::string& title) {
   TopLevelData& d = it->second;
   d.Framebuffer = std::make_unique<TBitmap>(std::max(1, form->Width()), std::max(1, form->Height()));
   d.Framebuffer->Fill(clBackground);
+  WindowLayoutChanged();
   Backend()->CreateNativeWindow(form->HandleIfAllocated(), form->BoundsRect(), title);
   d.NativeCreated = true;
   if (PaintOf(form).WindowRgn) Backend()->SetNativeShape(form->HandleIfAllocated(), &*PaintOf(form).WindowRgn);
@@ -616,6 +669,7 @@ void ResizeTopLevelSurface(TWinControl* form) {
   auto it = WS().TopData.find(form->HandleIfAllocated());
   if (it == WS().TopData.end() || !it->second.Framebuffer) return;
   it->second.Framebuffer->SetSize(std::max(1, form->Width()), std::max(1, form->Height()));
+  WindowLayoutChanged();
   it->second.Dirty = TRegion(TRect{0, 0, form->Width(), form->Height()});
   Backend()->SetNativeBounds(form->HandleIfAllocated(), form->BoundsRect());
 }

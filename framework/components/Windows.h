@@ -109,7 +109,14 @@ int SetWindowRgn(HWND window, std::optional<TRegion> rgn, bool redraw);
 // 0 = no region, SIMPLEREGION/COMPLEXREGION with `rgn` filled otherwise.
 int GetWindowRgn(HWND window, TRegion* rgn);
 // The region a DC of the window may draw into, in top-level window coordinates.
+// It is computed once per layout generation and kept with the window.
 TRegion VisibleRegion(const TWinControl* control, bool wholeWindow);
+// Every visible region depends on the places, sizes, shapes, stacking,
+// visibility and handles of many windows; whatever changes one of them calls
+// this, and the next paint of any window computes its region afresh. A class
+// whose ClientRect or ClientOffset follows some state of its own calls it
+// when that state changes.
+void WindowLayoutChanged();
 // Paints every pending frame and client area now (tests and tools).
 void UpdateAllWindows();
 // The native window and framebuffer of a top-level window (forms make them
@@ -147,6 +154,20 @@ struct TWindowServiceCounts {
   bool operator==(const TWindowServiceCounts&) const = default;
 };
 TWindowServiceCounts WindowServiceCounts();
+
+// What the paint cycle has done since the process started, for tests and
+// benchmarks that check a change repaints no more than it must. A window's
+// device context counts as painted over its whole clip region when it is
+// given back (BeginPaint's with the part of the update region that shows).
+struct TPaintCounts {
+  uint64_t ClientPaints = 0;     // WM_PAINT sent by the paint cycle
+  uint64_t FramePaints = 0;      // WM_NCPAINT sent by the paint cycle
+  uint64_t DeviceContexts = 0;   // window DCs given back (BeginPaint, GetDC, GetWindowDC)
+  uint64_t PaintedRects = 0;     // rectangles of their clip regions
+  uint64_t PaintedPixels = 0;    // pixels of their clip regions
+  uint64_t RegionsComputed = 0;  // visible regions computed rather than reused
+};
+TPaintCounts PaintCounts();
 
 uintptr_t SetTimer(HWND window, uintptr_t id, uint32_t elapseMs, TTimerProc proc = {});
 bool KillTimer(HWND window, uintptr_t id);

@@ -168,11 +168,17 @@ bool StretchBitmap(HDC dc, const TRect& dest, const TBitmap* src, const TRect& s
   // columns, so whole runs go through at once and need no column map.
   const bool oneToOne = absW == absSw && !mirrorX && !keyed;
 
+  // Same height without mirroring: source rows advance with destination
+  // rows and need no row map either.
+  const bool rowsOneToOne = absH == absSh && !mirrorY;
+
   // Source coordinates for every visible destination column and row.
   std::vector<int> cols, rows;
   if (!oneToOne)
     BuildMap(cols, visible.Left - destBox.Left, visible.Width(), absW, srcLeft, absSw, mirrorX, src->Width());
-  BuildMap(rows, visible.Top - destBox.Top, visible.Height(), absH, srcTop, absSh, mirrorY, src->Height());
+  if (!rowsOneToOne)
+    BuildMap(rows, visible.Top - destBox.Top, visible.Height(), absH, srcTop, absSh, mirrorY, src->Height());
+  const int rowOffset = srcTop - destBox.Top;
 
   TSourceView view;
   view.Base = src->Bits();
@@ -195,9 +201,29 @@ bool StretchBitmap(HDC dc, const TRect& dest, const TBitmap* src, const TRect& s
   const TRgb key = keyed ? ToRgb(*transparent) : TRgb{};
 
   ForEachClipRect(clip, visible, [&](const TRect& part) {
+    if (oneToOne && rowsOneToOne && kind == TRopKind::Copy) {
+      // A plain copy (every cache and picture shown on screen): the source
+      // rectangle is found once, then rows go through one memcpy each.
+      const int offset = srcLeft - destBox.Left;
+      const int x0 = std::max(part.Left, -offset), x1 = std::min(part.Right, src->Width() - offset);
+      const int y0 = std::max(part.Top, -rowOffset), y1 = std::min(part.Bottom, src->Height() - rowOffset);
+      if (x0 >= x1 || y0 >= y1) return;
+      const size_t bytes = static_cast<size_t>(x1 - x0) * 3;
+      const size_t targetStride = static_cast<size_t>(target.RowBytes());
+      uint8_t* d = Row(target, y0) + static_cast<size_t>(x0) * 3;
+      const uint8_t* s = view.At(x0 + offset, y0 + rowOffset);
+      for (int y = y0; y < y1; ++y, d += targetStride, s += view.Stride) std::memcpy(d, s, bytes);
+      return;
+    }
     for (int y = part.Top; y < part.Bottom; ++y) {
-      const int sy = rows[static_cast<size_t>(y - visible.Top)];
-      if (sy < 0) continue;
+      int sy;
+      if (rowsOneToOne) {
+        sy = y + rowOffset;
+        if (sy < 0 || sy >= src->Height()) continue;
+      } else {
+        sy = rows[static_cast<size_t>(y - visible.Top)];
+        if (sy < 0) continue;
+      }
       uint8_t* drow = Row(target, y);
       if (oneToOne) {
         // Source x of destination x is x + offset; clamp the run to the source.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/components/StringList.h"
+#include "framework/stdctrls/ControlPicture.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/RichDocument.h"
 #include "framework/stdctrls/RichEditScrollBar.h"
@@ -121,6 +122,9 @@ class TCustomRichEdit : public TCustomEdit {
 
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
+  // How often any part of the text, bars and border was drawn (a repaint
+  // that changes nothing copies the last picture instead).
+  uint64_t PictureBuilds() const { return picture_.Builds(); }
 
   // Message ids of the control's own timers.
   static constexpr uintptr_t kCaretTimer = 1;
@@ -136,6 +140,7 @@ class TCustomRichEdit : public TCustomEdit {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void WMSetFocus(TMessage& m) override;
   void WMKillFocus(TMessage& m) override;
+  void LookInvalidated(const TRect* rect) override { picture_.Invalidate(rect); }
 
  private:
   friend class TRichEditStrings;
@@ -156,6 +161,8 @@ class TCustomRichEdit : public TCustomEdit {
   void UpdateBars();
   TDocPos PosFromPoint(TPoint p, bool* atLineEnd);
   int LinesPerPage();
+  // Draws the border, the bars, the text, the selection and the caret.
+  void PaintContent(HDC dc);
   void PaintLine(HDC dc, int line, const TRect& text, const TRect& clip);
   void PaintStretch(HDC dc, const TRichRun& run, int runStart, const TLinePiece& piece, int from, int to, int x,
                     int baseline, TColor color, const TRect& clip);
@@ -227,6 +234,18 @@ class TCustomRichEdit : public TCustomEdit {
   bool repeatStarted_ = false;
   std::vector<TLinePiece> pieces_;  // reused while painting
   std::vector<TParagraphMark> marks_;
+
+  // The last painted look. Every change of content, selection, focus, font
+  // or colour invalidates the edit, which marks the picture stale
+  // (LookInvalidated); the view's scroll position and bars are compared
+  // too, as the layout may settle them only when painting.
+  struct TView {
+    int TopLine = 0, LeftX = 0;
+    bool VShown = false, HShown = false;
+    bool operator==(const TView&) const = default;
+  };
+  TControlPicture picture_;
+  TView pictureView_;
 };
 
 class TRichEdit : public TCustomRichEdit {

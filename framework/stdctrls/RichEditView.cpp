@@ -238,6 +238,15 @@ void TCustomRichEdit::Paint() {
   HDC dc = Canvas()->Handle();
   if (!dc) return;
   EnsureLayout();
+  const TView view{topLine_, leftX_, vShown_, hShown_};
+  if (!(view == pictureView_)) {
+    picture_.Invalidate();
+    pictureView_ = view;
+  }
+  picture_.Show(dc, width_, height_, *Canvas(), [this](HDC target) { PaintContent(target); });
+}
+
+void TCustomRichEdit::PaintContent(HDC dc) {
   PaintBorder(dc);
   TRect area = InteriorRect();
   if (vShown_) area.Right = vBar_.Bounds.Left;

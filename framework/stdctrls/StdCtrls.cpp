@@ -117,10 +117,29 @@ void TStaticText::PaintBorder(HDC dc, TRect& rect) {
   }
 }
 
+TStaticText::TLook TStaticText::CurrentLook() const {
+  return {width_, height_, color_, borderStyle_, TextFormat(), enabled_, font_, text_};
+}
+
 void TStaticText::Paint() {
-  if (transparent_) PaintParentBackground(Canvas()->Handle());
   HDC dc = Canvas()->Handle();
   if (!dc) return;
+  if (transparent_) {
+    // The parent's picture changes without telling us: nothing to keep.
+    PaintParentBackground(dc);
+    PaintContent(dc);
+    picture_.Clear();
+    return;
+  }
+  TLook look = CurrentLook();
+  if (!(look == pictureLook_)) {
+    picture_.Invalidate();
+    pictureLook_ = std::move(look);
+  }
+  picture_.Show(dc, width_, height_, *Canvas(), [this](HDC target) { PaintContent(target); });
+}
+
+void TStaticText::PaintContent(HDC dc) {
   TRect r = ClientRect();
   if (!transparent_) FillRect(dc, r, color_);
   PaintBorder(dc, r);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "framework/components/WinControl.h"
+#include "framework/stdctrls/ControlPicture.h"
 
 // The size of `text` laid out with DrawText's `format` flags in a box
 // `width` pixels wide (the width matters only for word breaking).
@@ -44,9 +45,14 @@ class TStaticText : public TCustomControl {
 
   // Pixels the border takes on each side.
   int BorderSize() const;
+  // How often the text was drawn (a repaint that changes nothing copies
+  // the last picture instead).
+  uint64_t PictureBuilds() const { return picture_.Builds(); }
 
  protected:
   void Paint() override;
+  // Draws the whole look (background, border, caption) into `dc`.
+  virtual void PaintContent(HDC dc);
   // Resizes to the caption when AutoSize is on (not while loading).
   virtual void AdjustBounds();
   // The DrawText flags of the caption.
@@ -64,6 +70,26 @@ class TStaticText : public TCustomControl {
   TStaticBorderStyle borderStyle_ = TStaticBorderStyle::sbsNone;
   bool autoSize_ = true;
   bool transparent_ = false;
+
+ private:
+  // Everything PaintContent reads; the picture is painted again whenever it
+  // differs from what the picture was painted with.
+  struct TLook {
+    int Width = 0, Height = 0;
+    TColor Color = clNone;
+    TStaticBorderStyle Border = TStaticBorderStyle::sbsNone;
+    unsigned Format = 0;
+    bool Enabled = true;
+    TFont Font;
+    std::string Text;
+    bool operator==(const TLook& o) const {
+      return Width == o.Width && Height == o.Height && Color == o.Color && Border == o.Border &&
+             Format == o.Format && Enabled == o.Enabled && Font == o.Font && Text == o.Text;
+    }
+  };
+  TLook CurrentLook() const;
+  TControlPicture picture_;
+  TLook pictureLook_;
 };
 
 // --- group box ---

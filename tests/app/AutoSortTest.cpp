@@ -1,6 +1,10 @@
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "AutoSortFixture.h"
+#include "controls/sRadioButton.h"
+#include "framework/components/Windows.h"
 #include "framework/base/SysUtils.h"
 
 namespace {
@@ -28,6 +32,80 @@ TEST_F(AutoSortTest, SortedRowTakesTwentySevenSecondsAndTheYellowMarkShowsOneSte
     EXPECT_EQ(cyan[static_cast<size_t>(i - 1)], (Event{t, 'c', i, clAqua}));
   }
   EXPECT_EQ(CountColor(clAqua), 10);
+}
+
+// Only the cells change during an automatic sort: from its first colour
+// change to its last, every paint is a cell's own, reaches that cell alone,
+// and no skinned cache is rebuilt.
+TEST_F(AutoSortTest, StepsRepaintOnlyTheChangedCells) {
+  Arm({50, 20, 90, 10, 70, 30, 60, 80, 40, 15});
+  // The mouse leaves the buttons, and their fades end before the sort.
+  backend->InjectMouseMove(form->Handle(), {form->Width() / 2, form->Height() - 20});
+  for (int i = 0; i < 40; ++i) {
+    backend->Advance(50);
+    Pump();
+  }
+  std::vector<TsCommonData*> skinned;
+  std::function<void(TWinControl&)> collect = [&](TWinControl& container) {
+    for (int i = 0; i < container.ControlCount(); ++i) {
+      TControl* c = container.Controls(i);
+      if (auto* p = dynamic_cast<TsPanel*>(c)) skinned.push_back(p->SkinData());
+      if (auto* b = dynamic_cast<TsBitBtn*>(c)) skinned.push_back(b->SkinData());
+      if (auto* g = dynamic_cast<TsGroupBox*>(c)) skinned.push_back(g->SkinData());
+      if (auto* r = dynamic_cast<TsRadioButton*>(c)) skinned.push_back(r->SkinData());
+      if (auto* w = dynamic_cast<TWinControl*>(c)) collect(*w);
+    }
+  };
+  collect(*form);
+  // What had happened by a moment of the sort.
+  struct Mark {
+    TPaintCounts counts;
+    uint64_t builds = 0, cellPaints = 0, cellPixels = 0;
+  };
+  Mark now, first, last;
+  bool started = false;
+  uint64_t tooLarge = 0;
+  auto take = [&] {
+    now.counts = PaintCounts();
+    now.builds = 0;
+    for (const TsCommonData* d : skinned) now.builds += d->CacheBuilds;
+    return now;
+  };
+  std::vector<std::function<void(TMessage&)>> originals;
+  for (int k = 1; k <= 10; ++k) {
+    TStaticText* cell = form->Cell(k);
+    originals.push_back(cell->WindowProc);
+    cell->WindowProc = [&, cell, previous = cell->WindowProc](TMessage& m) {
+      const uint64_t before = PaintCounts().PaintedPixels;
+      previous(m);
+      if (m.Msg == CM_COLORCHANGED) {
+        last = take();
+        if (!started) first = last;
+        started = true;
+      }
+      if (m.Msg != WM_PAINT || m.WParam != 0) return;
+      const uint64_t pixels = PaintCounts().PaintedPixels - before;
+      ++now.cellPaints;
+      now.cellPixels += pixels;
+      tooLarge += pixels > static_cast<uint64_t>(cell->Width()) * static_cast<uint64_t>(cell->Height());
+    };
+  }
+  form->sBitBtn4Click(form->sBitBtn4);  // the sort itself, without the button's looks of a click
+  Pump();
+  for (int k = 1; k <= 10; ++k) form->Cell(k)->WindowProc = originals[static_cast<size_t>(k - 1)];
+
+  ASSERT_TRUE(started);
+  const uint64_t paints = last.cellPaints - first.cellPaints;
+  EXPECT_GT(paints, 45u);
+  EXPECT_EQ(last.counts.ClientPaints - first.counts.ClientPaints, paints) << "no window but the cells painted";
+  EXPECT_EQ(last.counts.FramePaints, first.counts.FramePaints);
+  EXPECT_EQ(last.counts.DeviceContexts - first.counts.DeviceContexts, paints) << "nothing drew outside a cell's paint";
+  EXPECT_EQ(last.counts.PaintedPixels - first.counts.PaintedPixels, last.cellPixels - first.cellPixels);
+  EXPECT_EQ(tooLarge, 0u) << "a cell's paint reached past the cell";
+  EXPECT_EQ(last.builds, first.builds) << "a skinned cache was rebuilt";
+  EXPECT_LE(last.counts.RegionsComputed - first.counts.RegionsComputed, 10u)
+      << "each cell's region is computed at most once";
+  EXPECT_EQ(Values(), (std::vector<int>{10, 15, 20, 30, 40, 50, 60, 70, 80, 90}));
 }
 
 TEST_F(AutoSortTest, EqualNumbersDoNotMoveTheCandidate) {

@@ -166,6 +166,64 @@ TEST_F(PaintCycleTest, HidingAndMovingRepaintTheUncoveredParent) {
   EXPECT_EQ(ScreenPixel(form, 170, 70), clLime);
 }
 
+// Each window keeps its visible region between paints. After every kind of
+// change that moves what covers A, A repaints in a new colour: a region kept
+// from before the change would paint over B or leave a gap.
+TEST_F(PaintCycleTest, KeptVisibleRegionsFollowEveryChangeOfLayout) {
+  auto paintA = [&](TColor color) {
+    a->fill = color;
+    a->Invalidate();
+    Pump();
+  };
+  paintA(clRed);
+  EXPECT_EQ(ScreenPixel(form, 80, 80), clLime);
+
+  b->SetLeft(90);  // B now covers x 90..170 of the form
+  paintA(clNavy);
+  EXPECT_EQ(ScreenPixel(form, 70, 70), clNavy) << "move: A paints where B was";
+  EXPECT_EQ(ScreenPixel(form, 95, 70), clLime) << "move: and not where B is";
+
+  b->SetWidth(10);  // B covers x 90..100
+  paintA(clMaroon);
+  EXPECT_EQ(ScreenPixel(form, 105, 70), clMaroon) << "resize";
+  EXPECT_EQ(ScreenPixel(form, 95, 70), clLime) << "resize";
+
+  SetWindowRgn(b->Handle(), TRegion(TRect{0, 0, 5, 80}), false);  // x 90..95, without a repaint
+  paintA(clTeal);
+  EXPECT_EQ(ScreenPixel(form, 97, 70), clTeal) << "shape";
+  EXPECT_EQ(ScreenPixel(form, 92, 70), clLime) << "shape";
+
+  b->SetVisible(false);
+  paintA(clPurple);
+  EXPECT_EQ(ScreenPixel(form, 92, 70), clPurple) << "hide";
+  b->SetVisible(true);
+  paintA(clOlive);
+  EXPECT_EQ(ScreenPixel(form, 92, 70), clLime) << "show";
+
+  a->BringToFront();
+  paintA(clRed);
+  EXPECT_EQ(ScreenPixel(form, 92, 70), clRed) << "stacking: A is above B now";
+  b->fill = clFuchsia;
+  b->Invalidate();
+  Pump();
+  EXPECT_EQ(ScreenPixel(form, 92, 70), clRed) << "stacking: B cannot paint over A";
+
+  c->SetParent(form);  // C leaves A for the form (screen 10..30), above everything
+  Pump();
+  paintA(clNavy);
+  EXPECT_EQ(ScreenPixel(form, 35, 35), clNavy) << "new parent: A paints where C was";
+  EXPECT_EQ(ScreenPixel(form, 15, 15), clYellow) << "new parent: C covers A";
+
+  // With nothing changed since every window painted once, the next paints
+  // reuse the kept regions.
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const uint64_t computed = PaintCounts().RegionsComputed;
+  paintA(clBlue);
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_EQ(PaintCounts().RegionsComputed, computed);
+  EXPECT_EQ(ScreenPixel(form, 50, 50), clBlue);
+}
+
 TEST_F(PaintCycleTest, PrintDrawsTheWindowAndItsChildrenIntoAnyDC) {
   TBitmap bmp(100, 100);
   bmp.Fill(clBlack);

@@ -2,6 +2,11 @@
 // painting and its entry for the window-description reader.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
+#include <string>
+#include <utility>
+
 #include "RichEditTestSupport.h"
 #include "framework/base/Exceptions.h"
 #include "framework/stdctrls/RtfReader.h"
@@ -233,6 +238,56 @@ TEST_F(RichEditTest, MarkedParagraphsShowABandAndLeaveTheTextAlone) {
 
   edit->Lines()->SetText("new text\r\n");
   EXPECT_TRUE(edit->ParagraphMarks().empty());
+}
+
+// The edit keeps a picture of its look and copies it when repainted with
+// nothing changed. After each change of look, a repaint of the whole form
+// must show what a new edit with the same settings draws, without drawing
+// the text again.
+TEST_F(RichEditTest, KeptPictureFollowsEveryChangeOfLook) {
+  std::string listing;
+  for (int i = 1; i <= 40; ++i) listing += "line " + std::to_string(i) + " of the listing\r\n";
+  using TSetter = std::function<void(TRichEdit*)>;
+  const std::pair<const char*, TSetter> changes[] = {
+      {"text", [&](TRichEdit* e) { e->Lines()->SetText(listing); }},
+      {"scroll", [](TRichEdit* e) { e->ScrollLines(5); }},
+      {"colour", [](TRichEdit* e) { e->SetColor(clYellow); }},
+      {"font", [](TRichEdit* e) { e->Font()->SetHeight(-16); }},
+      {"size", [](TRichEdit* e) { e->SetBounds(e->Left(), e->Top(), 250, 150); }},
+      {"scroll again", [](TRichEdit* e) { e->ScrollLines(-2); }},
+      {"border", [](TRichEdit* e) { e->SetBorderStyle(TBorderStyle::bsNone); }},
+  };
+  // Without the focus the edit shows no caret, as the new one does not.
+  ::SetFocus(form->Handle());
+  Pump();
+  ASSERT_FALSE(edit->Focused());
+  for (size_t k = 0; k < std::size(changes); ++k) {
+    SCOPED_TRACE(changes[k].first);
+    changes[k].second(edit);
+    Pump();
+    const uint64_t builds = edit->PictureBuilds();
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    EXPECT_EQ(edit->PictureBuilds(), builds) << "a repaint with nothing changed copies the picture";
+
+    // An edit that never painted before, with every change so far.
+    auto* fresh = TComponent::Create<TRichEdit>(form);
+    fresh->SetVisible(false);
+    fresh->SetParent(form);
+    fresh->SetBounds(0, 0, 300, 200);
+    for (size_t j = 0; j <= k; ++j) changes[j].second(fresh);
+    ASSERT_EQ(fresh->FirstVisibleLine(), edit->FirstVisibleLine());
+    TBitmap expected(fresh->Width(), fresh->Height());
+    TDeviceContext dc(&expected);
+    fresh->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(&dc), PRF_CLIENT);
+    int differing = 0;
+    for (int y = 0; y < edit->Height(); ++y)
+      for (int x = 0; x < edit->Width(); ++x)
+        differing += ScreenPixel(form, edit->Left() + x, edit->Top() + y) != expected.Pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    delete fresh;
+    Pump();
+  }
 }
 
 class TRichEditTestForm : public TForm {

@@ -1,3 +1,7 @@
+#include <functional>
+#include <iterator>
+#include <utility>
+
 #include "StdCtrlsTestSupport.h"
 #include "framework/stdctrls/StdCtrls.h"
 
@@ -145,6 +149,57 @@ TEST_F(StaticTextTest, AutoSizeFitsTheCaptionAndKeepsTheAlignedEdge) {
   text->SetAutoSize(false);
   text->SetCaption("1");
   EXPECT_EQ(text->Width(), TextExtent(text->Font()->LogFont(), "123456").cx + 2) << "fixed size without AutoSize";
+}
+
+// The cell keeps a picture of its look and copies it when repainted with
+// nothing changed. After each change of look, a repaint of the whole form
+// must show what a new cell with the same settings draws, and must not draw
+// the text again.
+TEST_F(StaticTextTest, KeptPictureFollowsEveryChangeOfLook) {
+  using TSetter = std::function<void(TStaticText*)>;
+  const std::pair<const char*, TSetter> changes[] = {
+      {"caption", [](TStaticText* t) { t->SetCaption("47"); }},
+      {"colour", [](TStaticText* t) { t->SetColor(clYellow); }},
+      {"font colour", [](TStaticText* t) { t->Font()->SetColor(clRed); }},
+      {"font height", [](TStaticText* t) { t->Font()->SetHeight(-30); }},
+      {"font style", [](TStaticText* t) { t->Font()->SetStyle({fsBold}); }},
+      {"size", [](TStaticText* t) { t->SetBounds(t->Left(), t->Top(), 80, 50); }},
+      {"alignment", [](TStaticText* t) { t->SetAlignment(TAlignment::taRightJustify); }},
+      {"border", [](TStaticText* t) { t->SetBorderStyle(TStaticBorderStyle::sbsSunken); }},
+      {"disabled", [](TStaticText* t) { t->SetEnabled(false); }},
+  };
+  for (size_t k = 0; k < std::size(changes); ++k) {
+    SCOPED_TRACE(changes[k].first);
+    changes[k].second(text);
+    Pump();
+    const uint64_t builds = text->PictureBuilds();
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    EXPECT_EQ(text->PictureBuilds(), builds) << "a repaint with nothing changed copies the picture";
+
+    // A cell that never painted before, with every change so far.
+    auto* fresh = new TStaticText(form);
+    fresh->SetVisible(false);
+    fresh->SetAutoSize(false);
+    fresh->SetBounds(0, 0, 100, 60);
+    fresh->SetAlignment(TAlignment::taCenter);
+    fresh->SetBorderStyle(TStaticBorderStyle::sbsSingle);
+    fresh->Font()->SetName("Arial");
+    fresh->Font()->SetHeight(-24);
+    fresh->SetCaption("12");
+    fresh->SetParent(form);
+    for (size_t j = 0; j <= k; ++j) changes[j].second(fresh);
+    TBitmap expected(fresh->Width(), fresh->Height());
+    TDeviceContext dc(&expected);
+    fresh->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(&dc), PRF_CLIENT);
+    ASSERT_EQ(fresh->Width(), text->Width());
+    int differing = 0;
+    for (int y = 0; y < text->Height(); ++y)
+      for (int x = 0; x < text->Width(); ++x) differing += PixelOf(text, x, y) != expected.Pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    delete fresh;
+    Pump();
+  }
 }
 
 TEST_F(StaticTextTest, TransparentShowsTheParentBehindTheText) {
