@@ -1,5 +1,6 @@
 #include "framework/backend/sdl/SdlBackend.h"
 
+#include "framework/backend/sdl/X11Errors.h"
 #include "framework/backend/sdl/X11Shape.h"
 
 #include <SDL.h>
@@ -299,6 +300,9 @@ TSdlBackend::TSdlBackend(const TSdlOptions& options) : options_(options) {
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", options_.AppId.c_str(), 0);
     SDL_SetHint("SDL_APP_ID", options_.AppId.c_str());
   }
+  // Before SDL starts: SDL keeps the handler it finds and puts it back when
+  // it closes its display connections, which is when such an error arrives.
+  IgnoreEventsToVanishedX11Windows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     const std::string why = SDL_GetError();
     SDL_Quit();
