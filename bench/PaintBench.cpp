@@ -32,10 +32,13 @@ constexpr int kScreenHeight = 1080;
 
 TForm1* window = nullptr;
 
-// Every skinned control's skin data under `container`.
+// Every shown skinned control's skin data under `container`. A hidden one
+// (the pause indicator, most of the time) is not painted, so its cache
+// rightly stays stale until it is shown.
 void CollectSkinData(TWinControl& container, std::vector<TsCommonData*>& out) {
   for (int i = 0; i < container.ControlCount(); ++i) {
     TControl* c = container.Controls(i);
+    if (!c->Visible()) continue;
     if (auto* p = dynamic_cast<TsPanel*>(c)) out.push_back(p->SkinData());
     if (auto* b = dynamic_cast<TsBitBtn*>(c)) out.push_back(b->SkinData());
     if (auto* g = dynamic_cast<TsGroupBox*>(c)) out.push_back(g->SkinData());
