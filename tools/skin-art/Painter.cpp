@@ -109,6 +109,10 @@ TSdf PixelShape(const std::vector<const char*>& rows, float x, float y) {
   };
 }
 
+TSdf QuestionMark(float x, float y) {
+  return PixelShape({".XXXX.", "XX..XX", "....XX", "...XX.", "..XX..", "..XX..", "......", "..XX..", "..XX.."}, x, y);
+}
+
 float TArtCanvas::Coverage(const TSdf& shape, int i, int j) const {
   const float step = 1.0f / kSubSamples;
   float coverage = 0;

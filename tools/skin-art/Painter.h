@@ -51,6 +51,10 @@ TPaint VGradient(float y0, TArtRgb top, float y1, TArtRgb bottom);
 // would blur.
 TSdf PixelShape(const std::vector<const char*>& rows, float x, float y);
 
+// The question mark of the help caption buttons, 6 x 9 whole pixels, its
+// top left corner at (x, y).
+TSdf QuestionMark(float x, float y);
+
 class TArtCanvas {
  public:
   TArtCanvas(int width, int height);

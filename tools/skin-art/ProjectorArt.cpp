@@ -98,18 +98,7 @@ void DrawCaptionButton(TArtCanvas& f, int state, bool danger, const TSdf& symbol
 TSdf MinimizeSymbol() { return RoundRect(5, 10, 12, 12.5f, 0.3f); }
 TSdf MaximizeSymbol() { return Subtract(RoundRect(5, 4, 12, 12, 0.4f), RoundRect(7, 6.5f, 10, 10, 0.2f)); }
 TSdf CloseSymbol() { return Union(Capsule(5.7f, 5, 11.3f, 10.6f, 2.6f), Capsule(11.3f, 5, 5.7f, 10.6f, 2.6f)); }
-TSdf HelpSymbol() {
-  return PixelShape({".XXXX.",
-                     "XX..XX",
-                     "....XX",
-                     "...XX.",
-                     "..XX..",
-                     "..XX..",
-                     "......",
-                     "..XX..",
-                     "..XX.."},
-                    5.5f, 3.5f);
-}
+TSdf HelpSymbol() { return QuestionMark(5.5f, 3.5f); }
 
 const std::vector<TArtPiece>& ProjectorPieces() {
   static const std::vector<TArtPiece> pieces = {

@@ -186,18 +186,7 @@ TSdf CloseSymbol() {
 }
 
 // A question mark of whole pixels: at this size a curve only blurs.
-TSdf HelpSymbol() {
-  return PixelShape({".XXXX.",
-                     "XX..XX",
-                     "....XX",
-                     "...XX.",
-                     "..XX..",
-                     "..XX..",
-                     "......",
-                     "..XX..",
-                     "..XX.."},
-                    6, 3);
-}
+TSdf HelpSymbol() { return QuestionMark(6, 3); }
 
 // --- A title button without a symbol, drawn without a mask: its soft edge
 // is blended with the middle of the title bar.
