@@ -43,14 +43,14 @@ void PaintGraphicChildren(TWinControl& container, HDC dc, TPoint offset) {
   }
   if (clip.IsEmpty()) return;
 
-  TCacheSlotReset resetSlot;
-  const TCacheInfo cache = ContainerCache(container);
-  if (!cache.Ready || !cache.Bmp) return;
-
   std::vector<TControl*> children;
   for (int i = 0; i < container.ControlCount(); ++i)
     if (TControl* child = container.Controls(i); PaintedByParent(*child, dc)) children.push_back(child);
   if (children.empty()) return;
+
+  TCacheSlotReset resetSlot;
+  const TCacheInfo cache = ContainerCache(container);
+  if (!cache.Ready || !cache.Bmp) return;
 
   TBitmap offscreen(container.Width(), container.Height());
   offscreen.SetPixelFormat(TPixelFormat::pf24bit);

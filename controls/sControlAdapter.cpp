@@ -50,7 +50,7 @@ void TsControlAdapter::AdoptChildren(TWinControl* container) {
     TControl* child = container->Controls(i);
     if (Accepts(child)) {
       Adopt(child);
-    } else if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
+    } else if (auto* windowed = AsWindowed(child)) {
       AdoptChildren(windowed);
     }
   }
@@ -63,7 +63,7 @@ TsAdapterItem* TsControlAdapter::ItemOf(const TControl* control) const {
 }
 
 void TsControlAdapter::Adopt(TControl* control) {
-  auto* windowed = dynamic_cast<TWinControl*>(control);
+  auto* windowed = AsWindowed(control);
   if (!windowed || !Accepts(control)) return;
   std::string section = kAdaptedSection;
   bool canBeAdded = true;

@@ -151,7 +151,7 @@ void TsCommonData::UpdateIndexes() {
 
 bool TsCommonData::OwnerReadyForPaint() const {
   if (!OwnerControl) return false;
-  if (auto* windowed = dynamic_cast<const TWinControl*>(OwnerControl); windowed && !windowed->HandleAllocated())
+  if (auto* windowed = AsWindowed(OwnerControl); windowed && !windowed->HandleAllocated())
     return false;
   return !OwnerControl->ControlState().Contains(csCreating) &&
          !OwnerControl->ControlState().Contains(csReadingState) && !OwnerControl->IsLoading() &&
@@ -176,7 +176,7 @@ bool TsCommonData::ControlIsActive() const {
   if (!OwnerControl || OwnerControl->IsDestroying() || !OwnerControl->Enabled() || OwnerControl->IsDesigning())
     return false;
   if (Focused) return true;
-  if (auto* windowed = dynamic_cast<const TWinControl*>(OwnerControl); windowed && windowed->Focused()) return true;
+  if (auto* windowed = AsWindowed(OwnerControl); windowed && windowed->Focused()) return true;
   if (!MouseAbove) return false;
   return !IsHotExemptKind(CtrlKind);
 }
@@ -317,7 +317,7 @@ bool TsCommonData::HandleSkinCommand(TMessage& m) {
       const bool dependent = BgIsPositionDependent();
       PositionChangeRepaints = dependent;
       BGChanged = BGChanged || dependent;
-      auto* windowed = dynamic_cast<TWinControl*>(OwnerControl);
+      auto* windowed = AsWindowed(OwnerControl);
       if (!windowed) return false;
       if (m.WParamLo() == 1 && windowed->HandleAllocated())
         RedrawWindow(windowed->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN);
@@ -359,7 +359,7 @@ TColor TsCommonData::BackgroundColor() const {
 
 void TsCommonData::HandlePlainMessage(const TMessage& m) {
   if (!OwnerControl) return;
-  auto* windowed = dynamic_cast<TWinControl*>(OwnerControl);
+  auto* windowed = AsWindowed(OwnerControl);
   switch (m.Msg) {
     case WM_MOVE:
       if (BgIsPositionDependent()) OwnerControl->Perform(SM_KAVRACMD, SkinCommandWParam(SKC_POSITIONCHANGED, 1), 0);

@@ -71,7 +71,7 @@ void TsFadeTimer::ShowFrame() {
   if (OwnerData->CacheBmp) BlendSameSize(frame, *OwnerData->CacheBmp, static_cast<uint8_t>(weight));
   ++FadeLevel;
   if (PerformSkinCommand(owner, SKC_RELEASEREGION, reinterpret_cast<LPARAM>(&frame)) == 0) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(owner); windowed && windowed->HandleAllocated()) {
+    if (auto* windowed = AsWindowed(owner); windowed && windowed->HandleAllocated()) {
       TWindowDC dc(windowed->Handle());
       TCanvas source(&frame);
       BitBlt(dc.Handle(), 0, 0, frame.Width(), frame.Height(), source.Handle(), 0, 0, SRCCOPY);

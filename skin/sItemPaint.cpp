@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/components/WinControl.h"
+#include "framework/components/Windows.h"
 #include "skin/pixels/sGradient.h"
 #include "skin/pixels/sMaskPieces.h"
 #include "skin/sCommonData.h"
@@ -323,9 +324,13 @@ void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, TPoint childShift, T
                    const TRect& clip) {
   if (!target || !data.CacheBmp) return;
   if (corners == TCacheCorners::Refresh) RefreshCorners(data, TPaintState::Normal, kAllCorners);
+  // A paint of the control's own window from the start of the cache may
+  // find the window still showing it (an expose, a repaint of the parent).
+  const bool own = sourceOrigin == TPoint{0, 0} && childShift == TPoint{0, 0};
+  if (PaintShowsPicture(target, own ? data.CacheBmp->Generation() : 0)) return;
   TDCStateGuard state(target);
   IntersectClipRect(target, clip.Left, clip.Top, clip.Right, clip.Bottom);
-  if (auto* container = dynamic_cast<TWinControl*>(data.OwnerControl)) {
+  if (auto* container = AsWindowed(data.OwnerControl)) {
     const bool designing = container->IsDesigning();
     for (int i = 0; i < container->ControlCount(); ++i) {
       TControl* child = container->Controls(i);

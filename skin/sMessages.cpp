@@ -46,7 +46,7 @@ LRESULT SendSkinCommand(HWND window, uint16_t code, LPARAM lParam) {
 
 LRESULT PerformSkinCommand(TControl* control, uint16_t code, LPARAM lParam, uint16_t arg) {
   if (!control) return 0;
-  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+  if (auto* windowed = AsWindowed(control)) {
     if (windowed->IsDestroying() || !windowed->HandleAllocated()) return 0;
     return SendMessage(windowed->Handle(), SM_KAVRACMD, SkinCommandWParam(code, arg), lParam);
   }
@@ -58,7 +58,7 @@ bool AskSkinCommand(TControl* control, uint16_t code) {
   TMessage m{SM_KAVRACMD, SkinCommandWParam(code), 0, 0};
   control->WindowProc(m);
   if (m.LParam == 1) return true;
-  auto* windowed = dynamic_cast<TWinControl*>(control);
+  auto* windowed = AsWindowed(control);
   if (!windowed || windowed->IsDestroying()) return false;
   return SendSkinCommand(windowed->Handle(), code, 0) == 1;
 }
@@ -69,7 +69,7 @@ void BroadcastToChildren(TWinControl* container, TMessage& message) {
     for (int i = 0; i < container->ControlCount(); ++i) {
       TControl* child = container->Controls(i);
       if (child->IsDestroying()) return;
-      auto* windowed = dynamic_cast<TWinControl*>(child);
+      auto* windowed = AsWindowed(child);
       if (!windowed) {
         child->Perform(message.Msg, message.WParam, message.LParam);
       } else if (AskSkinCommand(windowed, SKC_ISSKINAWARE)) {
@@ -88,7 +88,7 @@ void NotifyChildrenParentPainted(TWinControl* container) {
   if (!container) return;
   try {
     for (int i = 0; i < container->ControlCount(); ++i) {
-      auto* windowed = dynamic_cast<TWinControl*>(container->Controls(i));
+      auto* windowed = AsWindowed(container->Controls(i));
       if (!windowed || windowed->IsDestroying()) continue;
       // Straight into the child's window procedure: a failure must end this
       // walk quietly, where SendMessage would report it and go on.
@@ -103,7 +103,7 @@ void NotifyChildrenParentPainted(TWinControl* container) {
 TColor GetParentColor(TControl* control) {
   if (!control) return ColorToRGB(clBtnFace);
   SharedColor = kNoSharedColor;
-  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+  if (auto* windowed = AsWindowed(control)) {
     if (!windowed->IsDestroying()) SendSkinCommand(windowed->Handle(), SKC_GETCOLOR, 0);
   } else {
     control->Perform(SM_KAVRACMD, SkinCommandWParam(SKC_GETCOLOR), 0);

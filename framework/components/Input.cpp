@@ -47,7 +47,7 @@ TControl* DeepestControlAt(TWinControl* w, TPoint p) {
     TControl* c = container->ControlAtPos(p, true);
     if (!c) break;
     found = c;
-    auto* wc = dynamic_cast<TWinControl*>(c);
+    auto* wc = AsWindowed(c);
     if (!wc) break;
     const TPoint o = wc->ClientOffsetInParent();
     p = {p.X - o.X, p.Y - o.Y};

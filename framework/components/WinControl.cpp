@@ -32,14 +32,14 @@ void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   control->parent_ = this;
   WindowLayoutChanged();
-  if (auto* w = dynamic_cast<TWinControl*>(control)) tabList_.push_back(w);
+  if (auto* w = AsWindowed(control)) tabList_.push_back(w);
   const TRect pc = ClientRect();
   control->anchorRight_ = pc.Width() - (control->left_ + control->width_);
   control->anchorBottom_ = pc.Height() - (control->top_ + control->height_);
   control->anchorsValid_ = true;
   if (control->parentFont_) control->Perform(CM_PARENTFONTCHANGED);
   if (control->parentColor_) control->Perform(CM_PARENTCOLORCHANGED);
-  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+  if (auto* w = AsWindowed(control)) {
     if (handle_ && w->Showing()) w->HandleNeeded();
   } else if (control->visible_) {
     control->Invalidate();
@@ -51,7 +51,7 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it == controls_.end()) return;
-  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+  if (auto* w = AsWindowed(control)) {
     if (TCustomForm* form = GetParentForm(this)) form->ControlDestroyed(w);
     if (!control->IsDestroying() || w->HandleAllocated()) w->DestroyHandle();
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
@@ -99,7 +99,7 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) {
     TControl* c = controls_[i];
     if (!c->visible_ || (!allowDisabled && !c->enabled_)) continue;
     if (!c->BoundsRect().Contains(p)) continue;
-    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+    if (auto* w = AsWindowed(c)) {
       if (!w->HandleAllocated()) continue;
       if (w->paint_.WindowRgn && !w->paint_.WindowRgn->Contains(p.X - c->left_, p.Y - c->top_)) continue;
     }
@@ -110,7 +110,7 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) {
 
 TWinControl* TWinControl::WindowAtPos(TPoint p, bool allowDisabled) {
   for (size_t i = controls_.size(); i-- > 0;) {
-    auto* w = dynamic_cast<TWinControl*>(controls_[i]);
+    auto* w = AsWindowed(controls_[i]);
     if (!w || !w->visible_ || !w->HandleAllocated()) continue;
     if (!w->BoundsRect().Contains(p)) continue;
     const TPoint local{p.X - w->left_, p.Y - w->top_};
@@ -152,7 +152,7 @@ void TWinControl::CreateWnd() {
   SendMessage(handle_, WM_CREATE);
   controlState_.Exclude(csCreating);
   for (size_t i = 0; i < controls_.size(); ++i)
-    if (auto* w = dynamic_cast<TWinControl*>(controls_[i]))
+    if (auto* w = AsWindowed(controls_[i]))
       if (w->visible_) w->HandleNeeded();
   InvalidateRect(nullptr, true);
 }
@@ -161,7 +161,7 @@ void TWinControl::DestroyHandle() {
   if (!handle_) return;
   controlState_.Include(csDestroyingHandle);
   for (TControl* c : controls_)
-    if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+    if (auto* w = AsWindowed(c)) w->DestroyHandle();
   DestroyWnd();
   controlState_.Exclude(csDestroyingHandle);
 }
@@ -273,7 +273,7 @@ void TWinControl::DefaultHandler(TMessage& m) {
       if (flags & PRF_CLIENT) Perform(WM_PRINTCLIENT, m.WParam, static_cast<LPARAM>(flags));
       if (flags & PRF_CHILDREN) {
         for (size_t i = 0; i < controls_.size(); ++i) {
-          auto* w = dynamic_cast<TWinControl*>(controls_[i]);
+          auto* w = AsWindowed(controls_[i]);
           if (!w || !w->visible_) continue;
           TDCStateGuard guard(dc);
           MoveWindowOrg(dc, w->left_, w->top_);
@@ -568,7 +568,7 @@ void TWinControl::CMShowingChanged(TMessage&) {
     DiscardUpdateRegion(handle_);
   }
   for (size_t i = 0; i < controls_.size(); ++i)
-    if (auto* w = dynamic_cast<TWinControl*>(controls_[i]))
+    if (auto* w = AsWindowed(controls_[i]))
       if (w->visible_) w->Perform(CM_SHOWINGCHANGED);
 }
 

@@ -21,6 +21,15 @@ struct TWindowPaintState {
   TRegion PaintRgn;            // taken from UpdateRgn when WM_PAINT is dispatched
   bool PaintErase = false;
   bool InPaint = false;
+  // WM_PAINT is being handled: the window's own DCs until it returns are
+  // part of its paint.
+  bool PaintDispatching = false;
+  // The one picture the window's pixels show all over, by its stamp (0: not
+  // known), with the layout generation it was shown at; and the stamp the
+  // paint under way shows (see PaintShowsPicture).
+  uint64_t ShownPicture = 0;
+  uint64_t ShownLayout = 0;
+  uint64_t PaintingPicture = 0;
   // The visible region of the client area [0] and of the whole window [1],
   // as last computed, with the layout generation it was computed at (0:
   // never). Filled in lazily while painting, hence mutable.
@@ -36,7 +45,7 @@ class TWinControl : public TControl {
   SORTARIUM_CLASS(TWinControl)
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
-  bool IsWindowed() const override { return true; }
+  bool IsWindowed() const final { return true; }
 
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
@@ -170,6 +179,16 @@ class TWinControl : public TControl {
 };
 
 // A windowed control that paints itself with its canvas.
+
+// The control as a windowed one, or nullptr: what dynamic_cast answers,
+// without comparing class names up the tree at every step of a paint.
+inline TWinControl* AsWindowed(TControl* control) {
+  return control && control->IsWindowed() ? static_cast<TWinControl*>(control) : nullptr;
+}
+inline const TWinControl* AsWindowed(const TControl* control) {
+  return control && control->IsWindowed() ? static_cast<const TWinControl*>(control) : nullptr;
+}
+
 class TCustomControl : public TWinControl {
  public:
   SORTARIUM_CLASS(TCustomControl)

@@ -4,8 +4,6 @@
 #include <deque>
 #include <map>
 #include <memory>
-#include <set>
-#include <unordered_map>
 #include <vector>
 
 #include "framework/backend/Backend.h"
@@ -41,7 +39,10 @@ struct TimerRecord {
 };
 
 struct WindowServices {
-  std::unordered_map<HWND, TWinControl*> Windows;
+  // Indexed by handle: handles are handed out in order and never reused,
+  // and finding a window is the commonest step of every message and paint.
+  std::vector<TWinControl*> Windows{nullptr};
+  size_t WindowCount = 0;
   std::vector<HWND> TopLevels;  // in creation order
   std::map<HWND, TopLevelData> TopData;
   HWND NextHandle = 1;
@@ -51,7 +52,24 @@ struct WindowServices {
   HWND Focus = 0;
   HWND Capture = 0;
   HWND Active = 0;
-  std::set<HDC> LiveDCs;
+  // Every DC on a framebuffer: its window, the layout generation its clip
+  // was made at, and for BeginPaint's whether the clip is the whole visible
+  // area and the framebuffer's stamp before anything was drawn with it.
+  struct TLiveDC {
+    HDC Dc = nullptr;
+    HWND Window = 0;
+    uint64_t Layout = 0;
+    bool Paint = false;
+    bool Whole = false;
+    uint64_t StampAtStart = 0;
+  };
+  // Few are alive at a time: a list is searched faster than a map is kept.
+  std::vector<TLiveDC> LiveDCs;
+  TLiveDC* FindLiveDC(HDC dc) {
+    for (TLiveDC& live : LiveDCs)
+      if (live.Dc == dc) return &live;
+    return nullptr;
+  }
   // Cached visible regions are good while they carry this number.
   uint64_t LayoutGeneration = 1;
   TPaintCounts Counts;
@@ -103,6 +121,14 @@ bool Paintable(const TWinControl* w) {
   return false;
 }
 
+// Adds `more` to `rgn`, taking its rectangles over when `rgn` is empty.
+void AddTo(TRegion& rgn, TRegion&& more) {
+  if (rgn.IsEmpty())
+    rgn = std::move(more);
+  else if (!more.IsEmpty())
+    rgn = rgn.Union(more);
+}
+
 TopLevelData* TopDataOf(const TWinControl* w) {
   const TWinControl* top = TopLevelOf(w);
   if (!top) return nullptr;
@@ -131,21 +157,54 @@ HDC MakeDC(TWinControl* w, bool wholeWindow, const TRegion* limitClient) {
   const TPoint origin = wholeWindow ? WindowOriginInTop(w) : ClientOriginInTop(w);
   const TRegion& visible = CachedVisibleRegion(w, wholeWindow);
   HDC dc;
+  bool covers = true;
   if (!limitClient) {
     dc = new TDeviceContext(top->Framebuffer.get(), origin, visible);
   } else {
-    const TRegion limit = limitClient->Offset(origin.X, origin.Y);
     // The usual case, a whole client area invalidated, needs no region algebra.
-    const bool covers = limit.Rects().size() == 1 && limit.Rects().front().Contains(visible.Bounds());
-    dc = new TDeviceContext(top->Framebuffer.get(), origin, covers ? visible : visible.Intersect(limit));
+    covers = visible.IsEmpty() || (limitClient->Rects().size() == 1 &&
+                                   limitClient->Bounds().Offset(origin.X, origin.Y).Contains(visible.Bounds()));
+    dc = new TDeviceContext(top->Framebuffer.get(), origin,
+                            covers ? visible : visible.Intersect(limitClient->Offset(origin.X, origin.Y)));
   }
-  WS().LiveDCs.insert(dc);
+  WS().LiveDCs.push_back({.Dc = dc, .Window = w->HandleIfAllocated(), .Layout = WS().LayoutGeneration, .Whole = covers});
   return dc;
+}
+
+// What a DC given back means for the picture its window is known to show.
+// Visible regions do not overlap, so a DC can only have drawn over its own
+// window: BeginPaint's DC ends a paint and the window shows what that paint
+// said it showed; any other DC of the window, unless the window is handling
+// WM_PAINT, may have drawn anything. A DC whose clip was made before the
+// layout changed may have drawn over any window.
+void NoteDCDrawn(const WindowServices::TLiveDC& live, HDC dc) {
+  if (live.Layout != WS().LayoutGeneration) {
+    WindowLayoutChanged();
+    return;
+  }
+  TWinControl* w = FindControl(live.Window);
+  if (!w) return;
+  TWindowPaintState& paint = PaintOf(w);
+  if (live.Paint) {
+    const bool known = paint.ShownPicture != 0 && paint.ShownLayout == live.Layout;
+    // A paint of part of the window shows its picture all over only when
+    // the rest already showed the window's look.
+    paint.ShownPicture = paint.PaintingPicture != 0 && (live.Whole || known) ? paint.PaintingPicture : 0;
+    paint.ShownLayout = live.Layout;
+    paint.PaintingPicture = 0;
+  } else if (!paint.PaintDispatching && dc->SystemClip() && !dc->SystemClip()->IsEmpty()) {
+    paint.ShownPicture = 0;
+  }
 }
 
 void FinishDC(TWinControl* w, HDC dc) {
   if (!dc) return;
-  if (WS().LiveDCs.erase(dc) == 0) return;
+  WindowServices::TLiveDC* live = WS().FindLiveDC(dc);
+  if (!live) return;
+  NoteDCDrawn(*live, dc);
+  // NoteDCDrawn leaves the list alone, so `live` still points into it.
+  std::swap(*live, WS().LiveDCs.back());
+  WS().LiveDCs.pop_back();
   if (dc->SystemClip()) {
     TPaintCounts& counts = WS().Counts;
     ++counts.DeviceContexts;
@@ -156,8 +215,11 @@ void FinishDC(TWinControl* w, HDC dc) {
     if (TopLevelData* top = w ? TopDataOf(w) : nullptr) {
       // Often the whole window is waiting to be presented already.
       const auto& dirty = top->Dirty.Rects();
-      if (!(dirty.size() == 1 && dirty.front().Contains(dc->SystemClip()->Bounds())))
-        top->Dirty = top->Dirty.Union(*dc->SystemClip());
+      const auto waiting = [&dirty](const TRect& r) {
+        return std::any_of(dirty.begin(), dirty.end(), [&r](const TRect& d) { return d.Contains(r); });
+      };
+      const auto& drawn = dc->SystemClip()->Rects();
+      if (!std::all_of(drawn.begin(), drawn.end(), waiting)) top->Dirty = top->Dirty.Union(*dc->SystemClip());
     }
   }
   delete dc;
@@ -165,18 +227,20 @@ void FinishDC(TWinControl* w, HDC dc) {
 
 void SendPaint(TWinControl* w) {
   TWindowPaintState& paint = PaintOf(w);
-  paint.PaintRgn = paint.PaintRgn.Union(paint.UpdateRgn);
+  AddTo(paint.PaintRgn, std::move(paint.UpdateRgn));
   paint.PaintErase = paint.PaintErase || paint.EraseNeeded;
   paint.UpdateRgn.Clear();
   paint.EraseNeeded = false;
   const HWND h = w->HandleIfAllocated();
   ++WS().Counts.ClientPaints;
+  paint.PaintDispatching = true;
   SendMessage(h, WM_PAINT);
   // Whatever the handler did, the region counts as painted now; a handler
   // that never validates must not make the loop paint forever.
   if (TWinControl* still = FindControl(h)) {
     PaintOf(still).PaintRgn.Clear();
     PaintOf(still).PaintErase = false;
+    PaintOf(still).PaintDispatching = false;
   }
 }
 
@@ -191,7 +255,7 @@ TWinControl* FindDirty(TWinControl* w) {
   if (!w->HandleAllocated() || !w->Visible() || !PaintOf(w).RedrawEnabled) return nullptr;
   if (!PaintOf(w).UpdateRgn.IsEmpty()) return w;
   for (int i = 0; i < w->ControlCount(); ++i)
-    if (auto* c = dynamic_cast<TWinControl*>(w->Controls(i)))
+    if (auto* c = AsWindowed(w->Controls(i)))
       if (TWinControl* d = FindDirty(c)) return d;
   return nullptr;
 }
@@ -205,7 +269,7 @@ void UpdateTree(TWinControl* w, bool children) {
   TWinControl* still = FindControl(h);
   if (!still) return;
   for (int i = 0; i < still->ControlCount(); ++i)
-    if (auto* c = dynamic_cast<TWinControl*>(still->Controls(i))) UpdateTree(c, true);
+    if (auto* c = AsWindowed(still->Controls(i))) UpdateTree(c, true);
 }
 
 void InvalidateTree(TWinControl* w, const TRegion* clientRgn, uint32_t flags) {
@@ -214,7 +278,7 @@ void InvalidateTree(TWinControl* w, const TRegion* clientRgn, uint32_t flags) {
   TWindowPaintState& paint = PaintOf(w);
   if (flags & RDW_INVALIDATE) {
     TRegion add = clientRgn ? clientRgn->Intersect(client) : TRegion(client);
-    paint.UpdateRgn = paint.UpdateRgn.Union(add);
+    AddTo(paint.UpdateRgn, std::move(add));
     if (flags & RDW_ERASE) paint.EraseNeeded = true;
     if ((flags & RDW_FRAME) && !w->Parent()) paint.FrameDirty = true;
   }
@@ -228,7 +292,7 @@ void InvalidateTree(TWinControl* w, const TRegion* clientRgn, uint32_t flags) {
   }
   if (!(flags & RDW_ALLCHILDREN)) return;
   for (int i = 0; i < w->ControlCount(); ++i) {
-    auto* c = dynamic_cast<TWinControl*>(w->Controls(i));
+    auto* c = AsWindowed(w->Controls(i));
     if (!c || !c->HandleAllocated()) continue;
     const TPoint o = c->ClientOffsetInParent();
     if (clientRgn) {
@@ -245,17 +309,17 @@ void InvalidateTree(TWinControl* w, const TRegion* clientRgn, uint32_t flags) {
 // --- handles ---
 
 TWinControl* FindControl(HWND window) {
-  if (!window) return nullptr;
-  auto& map = WS().Windows;
-  auto it = map.find(window);
-  return it == map.end() ? nullptr : it->second;
+  const auto& windows = WS().Windows;
+  return window < windows.size() ? windows[window] : nullptr;
 }
 
 bool IsWindow(HWND window) { return FindControl(window) != nullptr; }
 
 HWND AllocateWindowHandle(TWinControl* control) {
   const HWND h = WS().NextHandle++;
+  WS().Windows.resize(std::max<size_t>(WS().Windows.size(), size_t{h} + 1), nullptr);
   WS().Windows[h] = control;
+  ++WS().WindowCount;
   WindowLayoutChanged();
   // A new handle starts with nothing to paint and painting allowed.
   PaintOf(control) = TWindowPaintState{};
@@ -268,7 +332,10 @@ HWND AllocateWindowHandle(TWinControl* control) {
 
 void ReleaseWindowHandle(HWND window) {
   auto& s = WS();
-  s.Windows.erase(window);
+  if (window < s.Windows.size() && s.Windows[window]) {
+    s.Windows[window] = nullptr;
+    --s.WindowCount;
+  }
   WindowLayoutChanged();
   s.TopLevels.erase(std::remove(s.TopLevels.begin(), s.TopLevels.end(), window), s.TopLevels.end());
   s.TopData.erase(window);
@@ -474,7 +541,7 @@ TRegion ComputeVisibleRegion(const TWinControl* w, bool wholeWindow) {
   // must not take the frame's border from a whole-window paint.
   const TRegion clientArea(w->ClientRect().Offset(ClientOriginInTop(w).X, ClientOriginInTop(w).Y));
   for (int i = 0; i < w->ControlCount(); ++i)
-    if (auto* c = dynamic_cast<const TWinControl*>(w->Controls(i)); c && WindowShown(c))
+    if (auto* c = AsWindowed(w->Controls(i)); c && WindowShown(c))
       rgn = rgn.Subtract(ShapeInTop(c).Intersect(clientArea));
   for (const TWinControl* n = w; n->Parent(); n = n->Parent()) {
     const TWinControl* p = n->Parent();
@@ -486,7 +553,7 @@ TRegion ComputeVisibleRegion(const TWinControl* w, bool wholeWindow) {
         continue;
       }
       if (!above) continue;
-      if (auto* s = dynamic_cast<const TWinControl*>(c); s && WindowShown(s)) rgn = rgn.Subtract(ShapeInTop(s));
+      if (auto* s = AsWindowed(c); s && WindowShown(s)) rgn = rgn.Subtract(ShapeInTop(s));
     }
   }
   if (top) {
@@ -505,7 +572,7 @@ HDC BeginPaint(HWND window, TPaintStruct& ps) {
   ps = TPaintStruct{};
   if (!w) return nullptr;
   TWindowPaintState& paint = PaintOf(w);
-  TRegion rgn = paint.PaintRgn.IsEmpty() ? paint.UpdateRgn : paint.PaintRgn;
+  TRegion rgn = std::move(paint.PaintRgn.IsEmpty() ? paint.UpdateRgn : paint.PaintRgn);
   const bool erase = paint.PaintErase || paint.EraseNeeded;
   paint.UpdateRgn.Clear();
   paint.PaintRgn.Clear();
@@ -516,8 +583,32 @@ HDC BeginPaint(HWND window, TPaintStruct& ps) {
   ps.hdc = dc;
   ps.rcPaint = rgn.Bounds();
   PaintOf(w).InPaint = true;
+  PaintOf(w).PaintingPicture = 0;
+  WindowServices::TLiveDC& live = *WS().FindLiveDC(dc);
+  live.Paint = true;
+  live.StampAtStart = dc->Target()->Generation();
   if (erase) ps.fErase = SendMessage(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)) == 0;
   return dc;
+}
+
+bool PaintShowsPicture(HDC dc, uint64_t stamp) {
+  const WindowServices::TLiveDC* live = WS().FindLiveDC(dc);
+  if (!live || !live->Paint) return false;
+  TWinControl* w = FindControl(live->Window);
+  if (!w) return false;
+  TWindowPaintState& paint = PaintOf(w);
+  paint.PaintingPicture = stamp;
+  // Nothing may have been drawn in this paint before (WM_ERASEBKGND, a
+  // corner put there first): the picture would have to cover it again. Nor
+  // may another DC of the window be open: what it drew is not known yet.
+  const auto otherOpen = std::any_of(WS().LiveDCs.begin(), WS().LiveDCs.end(), [&](const auto& other) {
+    return other.Window == live->Window && other.Dc != dc;
+  });
+  const bool shown = stamp != 0 && paint.ShownPicture == stamp && paint.ShownLayout == WS().LayoutGeneration &&
+                     live->Layout == WS().LayoutGeneration && dc->Target()->Generation() == live->StampAtStart &&
+                     !otherOpen;
+  if (shown) ++WS().Counts.PicturesKept;
+  return shown;
 }
 
 void EndPaint(HWND window, TPaintStruct& ps) {
@@ -647,7 +738,7 @@ void PresentAll() {
   }
 }
 
-TBitmap* WindowFramebuffer(HWND topLevel) {
+const TBitmap* WindowFramebuffer(HWND topLevel) {
   auto it = WS().TopData.find(topLevel);
   return it == WS().TopData.end() ? nullptr : it->second.Framebuffer.get();
 }
@@ -718,7 +809,7 @@ void SetActiveWindowHandle(HWND window) { WS().Active = window; }
 
 TWindowServiceCounts WindowServiceCounts() {
   const auto& s = WS();
-  return {s.Windows.size(), s.Timers.size(), s.LiveDCs.size()};
+  return {s.WindowCount, s.Timers.size(), s.LiveDCs.size()};
 }
 
 // --- timers ---

@@ -72,6 +72,15 @@ struct TPaintStruct {
 };
 HDC BeginPaint(HWND window, TPaintStruct& ps);
 void EndPaint(HWND window, TPaintStruct& ps);
+// For a paint whose look is one kept picture, named by a stamp that changes
+// with its pixels (TBitmap::Generation): notes that this paint shows it, and
+// answers whether the window already shows it all over, so that copying it
+// again can be left out. True only for BeginPaint's DC, before anything is
+// drawn with it, when the window's last paint showed the same stamp and
+// since then no other DC of the window has drawn outside WM_PAINT and the
+// layout is unchanged. Whatever else the paint draws must be opaque and
+// drawn alike at every paint.
+bool PaintShowsPicture(HDC dc, uint64_t stamp);
 // A DC on the window's client area (GetDC) or whole window (GetWindowDC),
 // clipped to what of it is visible; give it back with ReleaseDC.
 HDC GetDC(HWND window);
@@ -127,8 +136,9 @@ void ResizeTopLevelSurface(TWinControl* form);
 void MarkTopLevelDirty(HWND topLevel);
 // Puts every top-level window's painted parts on screen.
 void PresentAll();
-// The framebuffer of a top-level window (whole window, frame included).
-TBitmap* WindowFramebuffer(HWND topLevel);
+// The framebuffer of a top-level window (whole window, frame included). It
+// keeps every window's pixels between paints; only DCs draw on it.
+const TBitmap* WindowFramebuffer(HWND topLevel);
 
 // --- focus, capture, activation ---
 HWND GetFocus();
@@ -166,6 +176,7 @@ struct TPaintCounts {
   uint64_t PaintedRects = 0;     // rectangles of their clip regions
   uint64_t PaintedPixels = 0;    // pixels of their clip regions
   uint64_t RegionsComputed = 0;  // visible regions computed rather than reused
+  uint64_t PicturesKept = 0;     // paints that found their picture still shown
 };
 TPaintCounts PaintCounts();
 

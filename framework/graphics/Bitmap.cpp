@@ -1,5 +1,6 @@
 #include "framework/graphics/Bitmap.h"
 
+#include <atomic>
 #include <cstring>
 
 #include "framework/base/Exceptions.h"
@@ -16,11 +17,28 @@ void CheckSize(int w, int h) {
     throw EOutOfResources(Format("Bitmap size %d x %d is not supported", {IntToStr(w), IntToStr(h)}));
 }
 
+// Stamps are unique in the process; drawing happens on one thread, but a
+// stamp taken anywhere must never repeat.
+uint64_t NextStamp() {
+  static std::atomic<uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 }  // namespace
 
-TBitmap::TBitmap() = default;
+TBitmap::TBitmap() : generation_(NextStamp()) {}
 
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) : generation_(NextStamp()) { SetSize(width, height); }
+
+uint64_t TBitmap::Generation() const {
+  if (writable_) {
+    generation_ = NextStamp();
+    writable_ = false;
+  }
+  return generation_;
+}
+
+void TBitmap::Touch() { generation_ = NextStamp(); }
 
 TBitmap::~TBitmap() = default;
 
@@ -59,6 +77,7 @@ void TBitmap::SetSize(int w, int h) {
 
 uint8_t* TBitmap::ScanLine(int y) {
   if (y < 0 || y >= height_) throw EInvalidGraphic(Format(SListIndexError, {IntToStr(y)}));
+  writable_ = true;
   return pixels_.data() + static_cast<size_t>(y) * stride_;
 }
 

@@ -79,10 +79,14 @@ class TBitmap : public TGraphic {
   // A device-independent bitmap is the only kind there is; kept for the API.
   void SetHandleType(int) {}
 
+  // Writable rows count as a change of the pixels (see Generation).
   uint8_t* ScanLine(int y);
   const uint8_t* ScanLine(int y) const;
   int RowBytes() const { return stride_; }
-  uint8_t* Bits() { return pixels_.data(); }
+  uint8_t* Bits() {
+    writable_ = true;
+    return pixels_.data();
+  }
   const uint8_t* Bits() const { return pixels_.data(); }
 
   // Reading outside the bitmap answers clNone; writing outside does nothing.
@@ -109,10 +113,13 @@ class TBitmap : public TGraphic {
   void Draw(TCanvas& canvas, const TRect& dest) const override;
   std::unique_ptr<TGraphic> Clone() const override;
 
-  // Changes every time the pixels may have changed through the API (canvas
-  // drawing included); raw ScanLine writes do not count.
-  uint64_t Generation() const { return generation_; }
-  void Touch() { ++generation_; }
+  // A stamp of the pixels. It changes whenever they may have changed: any
+  // drawing through the API or the canvas, and any writable ScanLine or
+  // Bits handed out before it was asked. No two bitmaps share a stamp, nor
+  // one bitmap at two times between which it was written, so a copy of a
+  // picture is known to be current by its stamp alone.
+  uint64_t Generation() const;
+  void Touch();
 
  private:
   int width_ = 0;
@@ -124,7 +131,9 @@ class TBitmap : public TGraphic {
   TTransparentMode transparentMode_ = TTransparentMode::tmAuto;
   TColor transparentColor_ = clDefault;
   std::unique_ptr<TCanvas> canvas_;
-  uint64_t generation_ = 0;
+  mutable uint64_t generation_;
+  // A writable row was handed out since the stamp was last taken.
+  mutable bool writable_ = false;
 };
 
 // A picture of a compressed format (PNG, JPEG), kept decoded in a 24-bit

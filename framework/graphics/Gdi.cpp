@@ -80,10 +80,9 @@ const TRegion& TDeviceContext::EffectiveClip() const {
   return effectiveClip_;
 }
 
-void TDeviceContext::UpdateClip() {
-  clipBuiltFor_ = {-1, -1};
-  EffectiveClip();
-}
+// Built when next asked: a state saved and restored around a drawing that
+// never asks costs no region algebra.
+void TDeviceContext::UpdateClip() { clipBuiltFor_ = {-1, -1}; }
 
 void TDeviceContext::SetSystemClip(std::optional<TRegion> clip) {
   systemClip_ = std::move(clip);

@@ -64,7 +64,7 @@ class TDeviceContext {
 
   int Save();
   bool Restore(int savedIndex);  // negative: relative to the top of the stack
-  // Recomputes EffectiveClip after the clip or the system clip changed.
+  // Makes EffectiveClip follow a change of the clip or the system clip.
   void UpdateClip();
   void SetSystemClip(std::optional<TRegion> clip);
   const std::optional<TRegion>& SystemClip() const { return systemClip_; }

@@ -143,7 +143,24 @@ std::vector<TRect> Combine(TOp op, const std::vector<TRect>& a, const std::vecto
 }  // namespace
 
 TRegion::TRegion(const TRect& r) {
-  if (!r.IsEmpty()) rects_.push_back(r);
+  if (r.IsEmpty()) return;
+  rects_.push_back(r);
+  bounds_ = r;
+}
+
+TRegion TRegion::FromBands(std::vector<TRect> rects) {
+  TRegion result;
+  result.rects_ = std::move(rects);
+  if (result.rects_.empty()) return result;
+  const auto& r = result.rects_;
+  TRect b{r.front().Left, r.front().Top, r.front().Right, r.back().Bottom};
+  // The first and last span of each band carry the horizontal extremes.
+  for (size_t i = 0; i < r.size(); ++i) {
+    if (i == 0 || r[i].Top != r[i - 1].Top) b.Left = std::min(b.Left, r[i].Left);
+    if (i + 1 == r.size() || r[i + 1].Top != r[i].Top) b.Right = std::max(b.Right, r[i].Right);
+  }
+  result.bounds_ = b;
+  return result;
 }
 
 TRegion TRegion::FromRects(const std::vector<TRect>& rects) {
@@ -162,17 +179,6 @@ TRegion TRegion::FromRects(const std::vector<TRect>& rects) {
     level.swap(next);
   }
   return std::move(level.front());
-}
-
-TRect TRegion::Bounds() const {
-  if (rects_.empty()) return {};
-  TRect b{rects_.front().Left, rects_.front().Top, rects_.front().Right, rects_.back().Bottom};
-  // The first and last span of each band carry the horizontal extremes.
-  for (size_t i = 0; i < rects_.size(); ++i) {
-    if (i == 0 || rects_[i].Top != rects_[i - 1].Top) b.Left = std::min(b.Left, rects_[i].Left);
-    if (i + 1 == rects_.size() || rects_[i + 1].Top != rects_[i].Top) b.Right = std::max(b.Right, rects_[i].Right);
-  }
-  return b;
 }
 
 bool TRegion::Contains(TPoint p) const {
@@ -199,9 +205,7 @@ bool TRegion::Intersects(const TRect& r) const {
 TRegion TRegion::Union(const TRegion& other) const {
   if (other.rects_.empty()) return *this;
   if (rects_.empty()) return other;
-  TRegion result;
-  result.rects_ = Combine(TOp::Union, rects_, other.rects_);
-  return result;
+  return FromBands(Combine(TOp::Union, rects_, other.rects_));
 }
 
 TRegion TRegion::Intersect(const TRegion& other) const {
@@ -213,29 +217,24 @@ TRegion TRegion::Intersect(const TRegion& other) const {
   if (other.rects_.size() == 1 && otherBounds.Contains(bounds)) return *this;
   if (rects_.size() == 1 && bounds.Contains(otherBounds)) return other;
   if (rects_.size() == 1 && other.rects_.size() == 1) return TRegion(bounds.Intersect(otherBounds));
-  TRegion result;
-  result.rects_ = Combine(TOp::Intersect, rects_, other.rects_);
-  return result;
+  return FromBands(Combine(TOp::Intersect, rects_, other.rects_));
 }
 
 TRegion TRegion::Subtract(const TRegion& other) const {
   if (rects_.empty() || other.rects_.empty()) return *this;
   if (!Bounds().Intersects(other.Bounds())) return *this;
-  TRegion result;
-  result.rects_ = Combine(TOp::Subtract, rects_, other.rects_);
-  return result;
+  return FromBands(Combine(TOp::Subtract, rects_, other.rects_));
 }
 
 TRegion TRegion::Xor(const TRegion& other) const {
   if (other.rects_.empty()) return *this;
   if (rects_.empty()) return other;
-  TRegion result;
-  result.rects_ = Combine(TOp::Xor, rects_, other.rects_);
-  return result;
+  return FromBands(Combine(TOp::Xor, rects_, other.rects_));
 }
 
 TRegion TRegion::Offset(int dx, int dy) const {
   TRegion result = *this;
   for (TRect& r : result.rects_) r = r.Offset(dx, dy);
+  if (!result.rects_.empty()) result.bounds_ = bounds_.Offset(dx, dy);
   return result;
 }

@@ -4,6 +4,7 @@
 // pixels compare equal and repeated operations do not fragment.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "framework/base/Types.h"
@@ -12,11 +13,23 @@ class TRegion {
  public:
   TRegion() = default;
   explicit TRegion(const TRect& r);
+  TRegion(const TRegion&) = default;
+  TRegion& operator=(const TRegion&) = default;
+  // A region moved from is empty, its bounds included.
+  TRegion(TRegion&& other) noexcept : rects_(std::move(other.rects_)), bounds_(other.bounds_) { other.Clear(); }
+  TRegion& operator=(TRegion&& other) noexcept {
+    if (this != &other) {
+      rects_ = std::move(other.rects_);
+      bounds_ = other.bounds_;
+      other.Clear();
+    }
+    return *this;
+  }
 
   static TRegion FromRects(const std::vector<TRect>& rects);
 
   bool IsEmpty() const { return rects_.empty(); }
-  TRect Bounds() const;
+  TRect Bounds() const { return bounds_; }
   // The banded rectangles, top to bottom, left to right.
   const std::vector<TRect>& Rects() const { return rects_; }
   bool Contains(TPoint p) const;
@@ -33,9 +46,16 @@ class TRegion {
   TRegion Xor(const TRect& r) const { return Xor(TRegion(r)); }
   TRegion Offset(int dx, int dy) const;
 
-  void Clear() { rects_.clear(); }
+  void Clear() {
+    rects_.clear();
+    bounds_ = {};
+  }
   bool operator==(const TRegion& other) const { return rects_ == other.rects_; }
 
  private:
+  // Takes banded rectangles and notes their bounds.
+  static TRegion FromBands(std::vector<TRect> rects);
+
   std::vector<TRect> rects_;
+  TRect bounds_;  // kept with the rectangles: every clip test starts with it
 };

@@ -1,5 +1,7 @@
 #include "framework/stdctrls/ControlPicture.h"
 
+#include "framework/components/Windows.h"
+
 void TControlPicture::Invalidate(const TRect* rect) {
   if (allStale_) return;
   if (!rect) {
@@ -40,5 +42,7 @@ void TControlPicture::Show(HDC dc, int width, int height, TCanvas& canvas, const
     stale_.Clear();
     ++builds_;
   }
+  // An expose or a repaint of the whole window finds the picture there.
+  if (PaintShowsPicture(dc, bitmap_.Generation())) return;
   BitBlt(dc, 0, 0, width, height, own.Handle(), 0, 0, SRCCOPY);
 }

@@ -34,6 +34,28 @@ TEST_F(AutoSortTest, SortedRowTakesTwentySevenSecondsAndTheYellowMarkShowsOneSte
   EXPECT_EQ(CountColor(clAqua), 10);
 }
 
+// An expose of the whole window (frame, client area and every child) with
+// nothing changed finds every kept picture on screen: the cells, the
+// listing and the skinned controls copy nothing, and no pixel changes.
+TEST_F(AutoSortTest, AnExposeWithNothingChangedCopiesNoPicture) {
+  Arm({50, 20, 90, 10, 70, 30, 60, 80, 40, 15});
+  UpdateAllWindows();
+  const TBitmap& screen = *WindowFramebuffer(form->Handle());
+  const std::vector<uint8_t> before(screen.Bits(), screen.Bits() + screen.RowBytes() * screen.Height());
+  // A first expose copies what the last changes left unknown.
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
+  UpdateAllWindows();
+  const TPaintCounts start = PaintCounts();
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
+  UpdateAllWindows();
+  const TPaintCounts end = PaintCounts();
+  const std::vector<uint8_t> after(screen.Bits(), screen.Bits() + screen.RowBytes() * screen.Height());
+  EXPECT_TRUE(before == after) << "an expose changed pixels";
+  // Ten cells, the listing, two panels, four buttons, the radio group and
+  // its two items.
+  EXPECT_GE(end.PicturesKept - start.PicturesKept, 20u);
+}
+
 // Only the cells change during an automatic sort: from its first colour
 // change to its last, every paint is a cell's own, reaches that cell alone,
 // and no skinned cache is rebuilt.

@@ -390,6 +390,16 @@ TEST_F(BitBtnTest, HoverFadesAndPressFadesInHalfTheFrames) {
     hot[0] = kFormColor;  // the corner outside the window
     return hot;
   }()) << "the fade ends on the hot picture";
+  // Exposes after the fade leave the hot look, pixel for pixel; the second
+  // finds the picture still on screen.
+  const std::vector<TColor> hot = Shot(b);
+  const uint64_t kept = PaintCounts().PicturesKept;
+  for (int i = 0; i < 2; ++i) {
+    RedrawWindow(b->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    Flush();
+    EXPECT_EQ(Shot(b), hot);
+  }
+  EXPECT_GE(PaintCounts().PicturesKept, kept + 1);
 
   // Focused first, so the press is the only change of look.
   b->SetFocus();
