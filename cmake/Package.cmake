@@ -1,7 +1,9 @@
 # The Debian package: `cpack -G DEB` in a build folder (scripts/package makes
 # one for /usr) gives sortarium_VERSION_amd64.deb with what cmake/Install.cmake
 # installs. The libraries it needs are found by dpkg-shlibdeps; the fonts are
-# data, so they are named here.
+# data, so they are named here. The window draws with its own fonts, but its
+# message boxes are SDL's, drawn with the X server's fonts: xfonts-base gives
+# them Cyrillic letters (without it "возрастание" comes out as Latin ones).
 set(SORTARIUM_MAINTAINER "Сортарий maintainers <maintainers@sortarium.org>" CACHE STRING
   "The Maintainer field of the Debian package")
 
@@ -20,6 +22,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core | fonts-liberation2, xfonts-base")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SORTARIUM_HOMEPAGE})
 include(CPack)

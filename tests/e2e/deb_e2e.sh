@@ -23,7 +23,8 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpac
 deb="$work/package/sortarium_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no package named $(basename "$deb"): $(ls "$work/package")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libsdl2 libfreetype libpng; do
+# xfonts-base: the X server's fonts with Cyrillic, for SDL's message boxes.
+for lib in libsdl2 libfreetype libpng xfonts-base; do
   echo "$depends" | grep -q "$lib" || fail "the package does not depend on $lib: $depends"
 done
 dpkg -x "$deb" "$work/root" || fail "dpkg -x could not unpack the package"
