@@ -154,6 +154,9 @@ class TCustomRichEdit : public TCustomEdit {
   // --- layout and scrolling (RichEditView.cpp) ---
   void EnsureLayout();
   TRect TextRectFor(bool vBar, bool hBar) const;
+  // The top line nearest the current one that shows lines first..last
+  // whole, or at least `first` when they do not fit together.
+  int TopLineShowing(int first, int last) const;
   int MaxTopLine();
   int ViewHeight();
   void SetLeft(int x);

@@ -50,20 +50,5 @@ void TCustomRichEdit::ScrollParagraphsIntoView(int first, int last) {
   EnsureLayout();
   const int firstLine = layout_.FirstLineOf(first);
   const int lastLine = layout_.FirstLineOf(last) + std::max(1, layout_.LineCountOf(last)) - 1;
-  const int view = TextRectFor(vShown_, hShown_).Height();
-  int top = topLine_;
-  if (firstLine < top) {
-    top = firstLine;
-  } else {
-    const int bottom = layout_.LineTop(lastLine) + layout_.Line(lastLine).Height;
-    if (bottom - layout_.LineTop(top) > view) {
-      // The first line that lets the last one show whole, but never past
-      // the first paragraph's own first line.
-      const int y = bottom - view;
-      int fit = layout_.LineAtY(y);
-      if (layout_.LineTop(fit) < y) ++fit;
-      top = std::min(fit, firstLine);
-    }
-  }
-  ScrollToLine(top);
+  ScrollToLine(TopLineShowing(firstLine, lastLine));
 }

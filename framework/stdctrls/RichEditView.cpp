@@ -162,22 +162,22 @@ int TCustomRichEdit::LinesPerPage() {
   return std::max(1, last - topLine_ + 1);
 }
 
+int TCustomRichEdit::TopLineShowing(int first, int last) const {
+  if (first < topLine_) return first;
+  const int view = TextRectFor(vShown_, hShown_).Height();
+  const int bottom = layout_.LineTop(last) + layout_.Line(last).Height;
+  if (bottom - layout_.LineTop(topLine_) <= view) return topLine_;
+  // The first line that lets the last one show whole, but never past `first`.
+  const int y = bottom - view;
+  int fit = layout_.LineAtY(y);
+  if (layout_.LineTop(fit) < y) ++fit;
+  return std::min(fit, first);
+}
+
 void TCustomRichEdit::EnsureCaretVisible() {
   EnsureLayout();
   const int line = layout_.LineOfPos(caret_, caretAtLineEnd_);
-  const int view = TextRectFor(vShown_, hShown_).Height();
-  int top = topLine_;
-  if (line < top) {
-    top = line;
-  } else {
-    const int bottom = layout_.LineTop(line) + layout_.Line(line).Height;
-    if (bottom - layout_.LineTop(top) > view) {
-      const int y = bottom - view;
-      int first = layout_.LineAtY(y);
-      if (layout_.LineTop(first) < y) ++first;
-      top = std::min(first, line);
-    }
-  }
+  const int top = TopLineShowing(line, line);
   int left = leftX_;
   if (!wordWrap_) {
     const int x = layout_.XOfPos(doc_, caret_, line);
