@@ -4,10 +4,8 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
-#include "app/ProgramIcon.h"
+#include "app/ProgramStart.h"
 #include "app/Startup.h"
-#include "app/Unit1.h"
-#include "framework/backend/sdl/SdlBackend.h"
 #include "framework/components/Application.h"
 
 int main(int argc, char** argv) {
@@ -26,30 +24,7 @@ int main(int argc, char** argv) {
     std::printf("sortarium %s\n", SORTARIUM_VERSION);
     return 0;
   }
-  try {
-    TSdlOptions sdl;
-    sdl.Screen = options.Screen;
-    sdl.AppId = SORTARIUM_APP_ID;
-    SetBackend(CreateSdlBackend(sdl));
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "sortarium: %s\n", e.what());
-    return 1;
-  }
-  try {
-    StartUnits();
-  } catch (const std::exception& e) {
-    ReportStartupFailure(e);
-    StopUnits();
-    return 1;
-  }
-  InstallProgramIcon();
-  try {
-    ApplyCommandLine(*CreateMainWindow(), options);
-  } catch (const std::exception& e) {
-    Application->ShowException(e.what());
-    StopUnits();
-    return 1;
-  }
+  if (!StartProgram(options, "sortarium")) return 1;
   Application->Run();
   StopUnits();
   return 0;

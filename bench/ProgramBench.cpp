@@ -16,8 +16,6 @@
 // what the first present covered; after the sort, the memory figures in kB. The program's own options
 // (--screen WxH, --skin NAME …) follow the mode word. Exit status 0 when the
 // stopping point was reached, 1 when not, 2 for a bad command line.
-#include <sortarium/BuildInfo.h>
-
 #include <sys/resource.h>
 
 #include <chrono>
@@ -27,13 +25,13 @@
 #include <string>
 
 #include "app/CommandLine.h"
-#include "app/ProgramIcon.h"
+#include "app/ProgramStart.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
 #include "controls/sBitBtn.h"
 #include "controls/sGroupBox.h"
 #include "framework/backend/BackendSink.h"
-#include "framework/backend/sdl/SdlBackend.h"
+#include "framework/backend/Backend.h"
 #include "framework/base/SysUtils.h"
 #include "framework/components/Application.h"
 #include "framework/components/Clock.h"
@@ -192,40 +190,18 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  // From here on the same steps as main(), with the backend watched.
+  // main()'s own start-up, with the backend watched and each stage timed.
   TPresentWatch* watch = nullptr;
-  try {
-    TSdlOptions sdl;
-    sdl.Screen = options.Screen;
-    sdl.AppId = SORTARIUM_APP_ID;
-    auto owned = std::make_unique<TPresentWatch>(CreateSdlBackend(sdl));
-    watch = owned.get();
+  TProgramStartHooks hooks;
+  hooks.WrapBackend = [&watch, &mode](std::unique_ptr<TBackend> inner) -> std::unique_ptr<TBackend> {
+    auto watched = std::make_unique<TPresentWatch>(std::move(inner));
+    watch = watched.get();
     watch->StopAtFirstPresent = mode == "first-present";
-    SetBackend(std::move(owned));
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "program_bench: %s\n", e.what());
-    return 1;
-  }
-  Say("display-us", WallUs());
-  try {
-    StartUnits();
-  } catch (const std::exception& e) {
-    ReportStartupFailure(e);
-    StopUnits();
-    return 1;
-  }
-  InstallProgramIcon();
-  Say("units-us", WallUs());
-  TForm1* form = nullptr;
-  try {
-    form = CreateMainWindow();
-    ApplyCommandLine(*form, options);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "program_bench: %s\n", e.what());
-    StopUnits();
-    return 1;
-  }
-  Say("window-us", WallUs());
+    return watched;
+  };
+  hooks.StageDone = [](const char* stage) { Say((std::string(stage) + "-us").c_str(), WallUs()); };
+  TForm1* form = StartProgram(options, "program_bench", hooks);
+  if (!form) return 1;
   // Application->Run() up to the first present.
   Application->ShowMainForm();
   while (!watch->FirstPresentUs && !Application->Terminated())
