@@ -193,24 +193,7 @@ void TsGroupBox::WndProc(TMessage& m) {
 }
 
 bool TsGroupBox::HandleSkinCommandsInAnyState(TMessage& m) {
-  const bool mine = CommandManager(m) == skinData_.Manager();
-  switch (SkinCommandCode(m)) {
-    case SKC_NEWSKIN:
-      BroadcastToChildren(this, m);
-      if (mine) skinData_.HandleSkinCommand(m);
-      return true;
-    case SKC_REMOVESKIN:
-    case SKC_REFRESH:
-      if (mine) skinData_.HandleSkinCommand(m);
-      BroadcastToChildren(this, m);
-      if (mine) RepaintNow(*this);
-      return true;
-    case SKC_ISSKINAWARE:
-      m.LParam = 1;
-      return true;
-    default:
-      return false;
-  }
+  return HandleContainerAnnouncement(*this, skinData_, m, TRemovedSkinRepaint::Now);
 }
 
 bool TsGroupBox::HandleSkinned(TMessage& m) {

@@ -119,34 +119,9 @@ void TsPanel::WndProc(TMessage& m) {
 }
 
 // The announcements reach the panel whether or not it is skinned or can be
-// painted, and always go on to the children: a new skin is resolved from
-// the inside out, a removed one from the outside in, and a refresh repaints
-// the panel once its children are ready for it.
+// painted; a removed skin shows at the next paint.
 bool TsPanel::HandleSkinCommandsInAnyState(TMessage& m) {
-  const bool mine = CommandManager(m) == skinData_.Manager();
-  switch (SkinCommandCode(m)) {
-    case SKC_NEWSKIN:
-      BroadcastToChildren(this, m);
-      if (mine) skinData_.HandleSkinCommand(m);
-      return true;
-    case SKC_REMOVESKIN:
-      if (mine) {
-        skinData_.HandleSkinCommand(m);
-        Invalidate();
-      }
-      BroadcastToChildren(this, m);
-      return true;
-    case SKC_REFRESH:
-      if (mine) skinData_.HandleSkinCommand(m);
-      BroadcastToChildren(this, m);
-      if (mine) RepaintNow(*this);
-      return true;
-    case SKC_ISSKINAWARE:
-      m.LParam = 1;
-      return true;
-    default:
-      return false;
-  }
+  return HandleContainerAnnouncement(*this, skinData_, m, TRemovedSkinRepaint::Later);
 }
 
 bool TsPanel::HandleSkinned(TMessage& m) {

@@ -5,6 +5,7 @@
 #include "controls/sGroupBox.h"
 #include "controls/sRadioButton.h"
 #include "framework/base/SysUtils.h"
+#include "framework/stdctrls/RadioItems.h"
 #include "skin/sFade.h"
 #include "skin/sMessages.h"
 
@@ -28,17 +29,11 @@ TsGroupButton* TsRadioGroup::Buttons(int index) const {
 }
 
 void TsRadioGroup::SetButtonCount(int count) {
-  count = std::max(0, count);
-  while (ButtonCount() < count) {
+  radio_items::SetCount(buttons_, count, [this] {
     auto* button = TComponent::Create<TsGroupButton>(this);
     button->SetParent(this);
-    buttons_.push_back(button);
-  }
-  while (ButtonCount() > count) {
-    TsGroupButton* button = buttons_.back();
-    buttons_.pop_back();
-    TComponent::Free(button);
-  }
+    return button;
+  });
 }
 
 void TsRadioGroup::UpdateButtons() {
@@ -66,11 +61,7 @@ void TsRadioGroup::SetItemIndex(int value) {
     itemIndex_ = value;
     return;
   }
-  value = std::clamp(value, -1, ButtonCount() - 1);
-  if (value == itemIndex_) return;
-  if (itemIndex_ >= 0 && itemIndex_ < ButtonCount()) buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(false);
-  itemIndex_ = value;
-  if (itemIndex_ >= 0) buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(true);
+  radio_items::Choose(buttons_, itemIndex_, value);
 }
 
 void TsRadioGroup::SetColumns(int value) {
@@ -91,15 +82,11 @@ void TsRadioGroup::ItemClick(TsGroupButton* button) {
 
 void TsRadioGroup::ArrangeButtons() {
   if (buttons_.empty() || IsBeingRead() || IsDestroying()) return;
-  const int count = ButtonCount();
-  const int rows = (count + columns_ - 1) / columns_;
-  const int width = std::max(0, (width_ - 10) / columns_);
   const int captionHeight = CaptionRect().Height();
-  const int itemHeight = std::max(0, (height_ - captionHeight - 5) / rows);
-  const int top = captionHeight + 2;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < ButtonCount(); ++i) {
     TsGroupButton* button = buttons_[static_cast<size_t>(i)];
-    button->SetBounds((i / rows) * width + 8, (i % rows) * itemHeight + top, width, itemHeight);
+    const TRect r = radio_items::Place(i, ButtonCount(), columns_, {width_, height_}, captionHeight);
+    button->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     button->SetVisible(true);
   }
 }

@@ -2,6 +2,9 @@
 
 #include <optional>
 
+#include "skin/sCommonData.h"
+#include "skin/sMessages.h"
+
 bool ControlIsReady(const TWinControl& control) {
   const TControlState state = control.ControlState();
   return control.HandleAllocated() && control.HasParent() && !state.Contains(csCreating) &&
@@ -47,4 +50,31 @@ void PaintSkinnedWindow(TWinControl& control, TMessage& message, const std::func
 
 void RepaintNow(TWinControl& control) {
   if (control.HandleAllocated()) RedrawWindow(control.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+bool HandleContainerAnnouncement(TWinControl& container, TsCommonData& data, TMessage& m,
+                                 TRemovedSkinRepaint removed) {
+  const bool mine = CommandManager(m) == data.Manager();
+  switch (SkinCommandCode(m)) {
+    case SKC_NEWSKIN:
+      BroadcastToChildren(&container, m);
+      if (mine) data.HandleSkinCommand(m);
+      return true;
+    case SKC_REMOVESKIN:
+    case SKC_REFRESH: {
+      if (mine) data.HandleSkinCommand(m);
+      BroadcastToChildren(&container, m);
+      if (!mine) return true;
+      if (SkinCommandCode(m) == SKC_REMOVESKIN && removed == TRemovedSkinRepaint::Later)
+        container.Invalidate();
+      else
+        RepaintNow(container);
+      return true;
+    }
+    case SKC_ISSKINAWARE:
+      m.LParam = 1;
+      return true;
+    default:
+      return false;
+  }
 }

@@ -1,12 +1,15 @@
 // The painting chores every skinned windowed control shares: answering
-// WM_PAINT from its cache inside a paint cycle, repainting at once, and
-// knowing when a control can be painted at all.
+// WM_PAINT from its cache inside a paint cycle, repainting at once, knowing
+// when a control can be painted at all, and the skin announcements that a
+// container passes on to its children.
 #pragma once
 
 #include <functional>
 
 #include "framework/components/WinControl.h"
 #include "framework/components/Windows.h"
+
+class TsCommonData;
 
 // One BeginPaint/EndPaint cycle of a window, closed however the painting
 // ends. The DC is nullptr when the window could not be painted.
@@ -41,3 +44,13 @@ void PaintSkinnedWindow(TWinControl& control, TMessage& message, const std::func
 // control without a window is left alone). The background is erased too: a
 // control that goes back to its plain look paints on its own colour.
 void RepaintNow(TWinControl& control);
+
+// A skinned container takes the skin's announcements in any state and
+// always passes them on to its children: a new skin is resolved from the
+// inside out; a removed skin and a refresh from the outside in, the
+// container repainting once its children are ready. Commands of another
+// manager reach the children only. Answers whether `m` was one of them
+// (SKC_ISSKINAWARE too, answered yes).
+enum class TRemovedSkinRepaint { Later, Now };
+bool HandleContainerAnnouncement(TWinControl& container, TsCommonData& data, TMessage& m,
+                                 TRemovedSkinRepaint removed);

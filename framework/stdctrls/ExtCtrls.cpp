@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/base/SysUtils.h"
+#include "framework/stdctrls/RadioItems.h"
 
 // --- TCustomPanel ---
 
@@ -162,8 +163,7 @@ TRadioButton* TCustomRadioGroup::Buttons(int index) const {
 TRadioButton* TCustomRadioGroup::CreateButton() { return TComponent::Create<TRadioButton>(this); }
 
 void TCustomRadioGroup::SetButtonCount(int count) {
-  count = std::max(0, count);
-  while (ButtonCount() < count) {
+  radio_items::SetCount(buttons_, count, [this] {
     TRadioButton* b = CreateButton();
     b->SetVisible(false);  // shown once arranged
     b->SetParent(this);
@@ -171,13 +171,8 @@ void TCustomRadioGroup::SetButtonCount(int count) {
     // The group hears the keys typed on its items.
     b->OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState shift) { KeyDown(key, shift); };
     b->OnKeyPress = [this](TComponent*, char32_t& key) { KeyPress(key); };
-    buttons_.push_back(b);
-  }
-  while (ButtonCount() > count) {
-    TRadioButton* b = buttons_.back();
-    buttons_.pop_back();
-    TComponent::Free(b);
-  }
+    return b;
+  });
 }
 
 void TCustomRadioGroup::UpdateButtons() {
@@ -208,11 +203,7 @@ void TCustomRadioGroup::SetItemIndex(int value) {
     itemIndex_ = value;
     return;
   }
-  value = std::clamp(value, -1, ButtonCount() - 1);
-  if (value == itemIndex_) return;
-  if (itemIndex_ >= 0 && itemIndex_ < ButtonCount()) buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(false);
-  itemIndex_ = value;
-  if (itemIndex_ >= 0) buttons_[static_cast<size_t>(itemIndex_)]->SetChecked(true);
+  radio_items::Choose(buttons_, itemIndex_, value);
 }
 
 void TCustomRadioGroup::SetColumns(int value) {
@@ -233,15 +224,11 @@ void TCustomRadioGroup::ButtonClick(TRadioButton* button) {
 
 void TCustomRadioGroup::ArrangeButtons() {
   if (buttons_.empty() || IsLoading() || IsDestroying()) return;
-  const int count = ButtonCount();
-  const int rows = (count + columns_ - 1) / columns_;
-  const int w = (width_ - 10) / columns_;
   const int captionHeight = CaptionRect().Height();
-  const int itemHeight = (height_ - captionHeight - 5) / rows;
-  const int top = captionHeight + 2;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < ButtonCount(); ++i) {
     TRadioButton* b = buttons_[static_cast<size_t>(i)];
-    b->SetBounds((i / rows) * w + 8, (i % rows) * itemHeight + top, w, itemHeight);
+    const TRect r = radio_items::Place(i, ButtonCount(), columns_, {width_, height_}, captionHeight);
+    b->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     b->SetVisible(true);
   }
 }
