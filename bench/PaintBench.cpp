@@ -1,10 +1,10 @@
 // Repainting the skinned main window on a 1920 x 1080 screen beside a
 // memcpy of the window's bytes: once with every skinned control's cache
 // stale (a skin change), once with nothing invalidated but the window
-// (an expose: no cache is rebuilt, and a picture still on screen is not
-// copied again); one frame of a
-// button's cross-fade; and the repaints of a whole automatic sort, where
-// each colour change of a cell must repaint that cell alone.
+// itself (no cache is rebuilt, and a picture still on screen is not copied
+// again); one frame of a button's cross-fade; and the repaints of a whole
+// automatic sort, where each colour change of a cell must repaint that cell
+// alone.
 #include <array>
 #include <cstring>
 #include <functional>

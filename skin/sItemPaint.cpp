@@ -325,7 +325,7 @@ void CopyCacheToDC(TsCommonData& data, TPoint sourceOrigin, TPoint childShift, T
   if (!target || !data.CacheBmp) return;
   if (corners == TCacheCorners::Refresh) RefreshCorners(data, TPaintState::Normal, kAllCorners);
   // A paint of the control's own window from the start of the cache may
-  // find the window still showing it (an expose, a repaint of the parent).
+  // find the window still showing it (a repaint of the parent, a refresh).
   const bool own = sourceOrigin == TPoint{0, 0} && childShift == TPoint{0, 0};
   if (PaintShowsPicture(target, own ? data.CacheBmp->Generation() : 0)) return;
   TDCStateGuard state(target);

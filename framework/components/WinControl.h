@@ -178,8 +178,6 @@ class TWinControl : public TControl {
   TWindowPaintState paint_;
 };
 
-// A windowed control that paints itself with its canvas.
-
 // The control as a windowed one, or nullptr: what dynamic_cast answers,
 // without comparing class names up the tree at every step of a paint.
 inline TWinControl* AsWindowed(TControl* control) {
@@ -189,6 +187,7 @@ inline const TWinControl* AsWindowed(const TControl* control) {
   return control && control->IsWindowed() ? static_cast<const TWinControl*>(control) : nullptr;
 }
 
+// A windowed control that paints itself with its canvas.
 class TCustomControl : public TWinControl {
  public:
   SORTARIUM_CLASS(TCustomControl)

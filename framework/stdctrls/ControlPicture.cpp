@@ -42,7 +42,8 @@ void TControlPicture::Show(HDC dc, int width, int height, TCanvas& canvas, const
     stale_.Clear();
     ++builds_;
   }
-  // An expose or a repaint of the whole window finds the picture there.
+  // A repaint with nothing changed (the parent's, a refresh) finds the
+  // picture still there.
   if (PaintShowsPicture(dc, bitmap_.Generation())) return;
   BitBlt(dc, 0, 0, width, height, own.Handle(), 0, 0, SRCCOPY);
 }
