@@ -53,11 +53,12 @@ struct WindowServices {
   HWND Capture = 0;
   HWND Active = 0;
   // Every DC on a framebuffer: its window, the layout generation its clip
-  // was made at, and for BeginPaint's whether the clip is the whole visible
-  // area and the framebuffer's stamp before anything was drawn with it.
+  // was made at, the framebuffer's stamp when it was made, and for
+  // BeginPaint's whether the clip is the whole visible area.
   struct TLiveDC {
     HDC Dc = nullptr;
     HWND Window = 0;
+    HWND Top = 0;  // whose framebuffer it draws on
     uint64_t Layout = 0;
     bool Paint = false;
     bool Whole = false;
@@ -167,18 +168,23 @@ HDC MakeDC(TWinControl* w, bool wholeWindow, const TRegion* limitClient) {
     dc = new TDeviceContext(top->Framebuffer.get(), origin,
                             covers ? visible : visible.Intersect(limitClient->Offset(origin.X, origin.Y)));
   }
-  WS().LiveDCs.push_back({.Dc = dc, .Window = w->HandleIfAllocated(), .Layout = WS().LayoutGeneration, .Whole = covers});
+  WS().LiveDCs.push_back({.Dc = dc,
+                          .Window = w->HandleIfAllocated(),
+                          .Top = TopLevelOf(w)->HandleIfAllocated(),
+                          .Layout = WS().LayoutGeneration,
+                          .Whole = covers,
+                          .StampAtStart = top->Framebuffer->Generation()});
   return dc;
 }
 
 // What a DC given back means for the picture its window is known to show.
 // Visible regions do not overlap, so a DC can only have drawn over its own
 // window: BeginPaint's DC ends a paint and the window shows what that paint
-// said it showed; any other DC of the window, unless the window is handling
-// WM_PAINT, may have drawn anything. A DC whose clip was made before the
-// layout changed may have drawn over any window.
-void NoteDCDrawn(const WindowServices::TLiveDC& live, HDC dc) {
-  if (live.Layout != WS().LayoutGeneration) {
+// said it showed; any other DC of the window that drew, unless the window is
+// handling WM_PAINT, may have drawn anything. A DC whose clip was made before
+// the layout changed may have drawn over any window.
+void NoteDCDrawn(const WindowServices::TLiveDC& live, HDC dc, bool drew) {
+  if (drew && live.Layout != WS().LayoutGeneration) {
     WindowLayoutChanged();
     return;
   }
@@ -192,19 +198,25 @@ void NoteDCDrawn(const WindowServices::TLiveDC& live, HDC dc) {
     paint.ShownPicture = paint.PaintingPicture != 0 && (live.Whole || known) ? paint.PaintingPicture : 0;
     paint.ShownLayout = live.Layout;
     paint.PaintingPicture = 0;
-  } else if (!paint.PaintDispatching && dc->SystemClip() && !dc->SystemClip()->IsEmpty()) {
+  } else if (drew && !paint.PaintDispatching && dc->SystemClip() && !dc->SystemClip()->IsEmpty()) {
     paint.ShownPicture = 0;
   }
 }
 
-void FinishDC(TWinControl* w, HDC dc) {
+void FinishDC(HDC dc) {
   if (!dc) return;
-  WindowServices::TLiveDC* live = WS().FindLiveDC(dc);
-  if (!live) return;
-  NoteDCDrawn(*live, dc);
-  // NoteDCDrawn leaves the list alone, so `live` still points into it.
-  std::swap(*live, WS().LiveDCs.back());
+  WindowServices::TLiveDC* found = WS().FindLiveDC(dc);
+  if (!found) return;
+  const WindowServices::TLiveDC live = *found;
+  std::swap(*found, WS().LiveDCs.back());
   WS().LiveDCs.pop_back();
+  // The framebuffer's stamp tells whether anything at all was drawn while
+  // the DC was out; a DC that drew nothing leaves nothing to present. A
+  // framebuffer that went away with its window has nothing to tell.
+  const auto topData = WS().TopData.find(live.Top);
+  const bool ownFramebuffer = topData != WS().TopData.end() && topData->second.Framebuffer.get() == dc->Target();
+  const bool drew = ownFramebuffer && dc->Target()->Generation() != live.StampAtStart;
+  NoteDCDrawn(live, dc, drew);
   if (dc->SystemClip()) {
     TPaintCounts& counts = WS().Counts;
     ++counts.DeviceContexts;
@@ -212,14 +224,15 @@ void FinishDC(TWinControl* w, HDC dc) {
       ++counts.PaintedRects;
       counts.PaintedPixels += static_cast<uint64_t>(r.Width()) * static_cast<uint64_t>(r.Height());
     }
-    if (TopLevelData* top = w ? TopDataOf(w) : nullptr) {
+    if (drew) {
       // Often the whole window is waiting to be presented already.
-      const auto& dirty = top->Dirty.Rects();
+      TRegion& waitingRgn = topData->second.Dirty;
+      const auto& dirty = waitingRgn.Rects();
       const auto waiting = [&dirty](const TRect& r) {
         return std::any_of(dirty.begin(), dirty.end(), [&r](const TRect& d) { return d.Contains(r); });
       };
       const auto& drawn = dc->SystemClip()->Rects();
-      if (!std::all_of(drawn.begin(), drawn.end(), waiting)) top->Dirty = top->Dirty.Union(*dc->SystemClip());
+      if (!std::all_of(drawn.begin(), drawn.end(), waiting)) waitingRgn = waitingRgn.Union(*dc->SystemClip());
     }
   }
   delete dc;
@@ -584,9 +597,7 @@ HDC BeginPaint(HWND window, TPaintStruct& ps) {
   ps.rcPaint = rgn.Bounds();
   PaintOf(w).InPaint = true;
   PaintOf(w).PaintingPicture = 0;
-  WindowServices::TLiveDC& live = *WS().FindLiveDC(dc);
-  live.Paint = true;
-  live.StampAtStart = dc->Target()->Generation();
+  WS().FindLiveDC(dc)->Paint = true;
   if (erase) ps.fErase = SendMessage(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)) == 0;
   return dc;
 }
@@ -598,7 +609,7 @@ bool PaintShowsPicture(HDC dc, uint64_t stamp) {
   if (!w) return false;
   TWindowPaintState& paint = PaintOf(w);
   paint.PaintingPicture = stamp;
-  // Nothing may have been drawn in this paint before (WM_ERASEBKGND, a
+  // Nothing may have been drawn since the paint began (WM_ERASEBKGND, a
   // corner put there first): the picture would have to cover it again. Nor
   // may another DC of the window be open: what it drew is not known yet.
   const auto otherOpen = std::any_of(WS().LiveDCs.begin(), WS().LiveDCs.end(), [&](const auto& other) {
@@ -614,7 +625,7 @@ bool PaintShowsPicture(HDC dc, uint64_t stamp) {
 void EndPaint(HWND window, TPaintStruct& ps) {
   TWinControl* w = FindControl(window);
   if (w) PaintOf(w).InPaint = false;
-  if (ps.hdc) FinishDC(w, ps.hdc);
+  if (ps.hdc) FinishDC(ps.hdc);
   ps.hdc = nullptr;
 }
 
@@ -628,7 +639,7 @@ HDC GetWindowDC(HWND window) {
   return w ? MakeDC(w, true, nullptr) : nullptr;
 }
 
-void ReleaseDC(HWND window, HDC dc) { FinishDC(FindControl(window), dc); }
+void ReleaseDC(HWND, HDC dc) { FinishDC(dc); }
 
 bool InvalidateRect(HWND window, const TRect* rect, bool erase) {
   TWinControl* w = FindControl(window);

@@ -56,6 +56,27 @@ TEST_F(AutoSortTest, AnExposeWithNothingChangedCopiesNoPicture) {
   EXPECT_GE(end.PicturesKept - start.PicturesKept, 20u);
 }
 
+// Every colour a cell is painted in during the sort is on the framebuffer
+// when its paint ends: no kept picture stands in for a changed one.
+TEST_F(AutoSortTest, EveryPaintedColourReachesTheFramebuffer) {
+  Arm({50, 20, 90, 10, 70, 30, 60, 80, 40, 15});
+  const TBitmap& screen = *WindowFramebuffer(form->Handle());
+  int paints = 0, wrong = 0;
+  onPaint = [&] {
+    const Event& e = events.back();
+    TStaticText* cell = form->Cell(e.cell);
+    // Just inside the border, where no digit reaches.
+    const TPoint p = cell->ClientOrigin();
+    const TPoint at{p.X - form->Left() + 3, p.Y - form->Top() + 3};
+    ++paints;
+    wrong += screen.Pixel(at.X, at.Y) != ColorToRGB(e.color);
+  };
+  Sort();
+  onPaint = nullptr;
+  EXPECT_GT(paints, 100);
+  EXPECT_EQ(wrong, 0);
+}
+
 // Only the cells change during an automatic sort: from its first colour
 // change to its last, every paint is a cell's own, reaches that cell alone,
 // and no skinned cache is rebuilt.

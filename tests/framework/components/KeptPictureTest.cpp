@@ -91,12 +91,14 @@ TEST_F(KeptPictureTest, RepaintsFindThePictureShownUntilItChanges) {
   ASSERT_EQ(w->copies, 1);
   ASSERT_TRUE(ShowsPicture());
   const uint64_t keptBefore = PaintCounts().PicturesKept;
+  const uint64_t presents = backend->FindWindow(form->Handle())->Presents;
   Expose();
   Expose();
   EXPECT_EQ(w->copies, 1);
   EXPECT_EQ(w->kept, 2);
   EXPECT_EQ(PaintCounts().PicturesKept - keptBefore, 2u);
   EXPECT_TRUE(ShowsPicture());
+  EXPECT_EQ(backend->FindWindow(form->Handle())->Presents, presents) << "nothing changed, nothing to present";
 
   // Drawn through its canvas, and written straight into its rows.
   w->picture.Canvas()->Brush()->SetColor(clLime);
@@ -104,6 +106,7 @@ TEST_F(KeptPictureTest, RepaintsFindThePictureShownUntilItChanges) {
   Expose();
   EXPECT_EQ(w->copies, 2);
   EXPECT_TRUE(ShowsPicture());
+  EXPECT_EQ(ScreenPixel(form, 15, 15), clLime) << "the change is presented";
   w->picture.ScanLine(20)[0] = 0x55;
   Expose();
   EXPECT_EQ(w->copies, 3);
