@@ -172,9 +172,19 @@ HDC MakeDC(TWinControl* w, bool wholeWindow, const TRegion* limitClient) {
                           .Window = w->HandleIfAllocated(),
                           .Top = TopLevelOf(w)->HandleIfAllocated(),
                           .Layout = WS().LayoutGeneration,
+                          .Paint = limitClient != nullptr,  // only BeginPaint limits a DC to a region
                           .Whole = covers,
                           .StampAtStart = top->Framebuffer->Generation()});
   return dc;
+}
+
+// Whether anything at all was drawn on the DC's framebuffer since the DC was
+// made, by its stamp. A framebuffer that went away with its window has
+// nothing to tell.
+bool DrawnSince(const WindowServices::TLiveDC& live, HDC dc) {
+  const auto top = WS().TopData.find(live.Top);
+  return top != WS().TopData.end() && top->second.Framebuffer.get() == dc->Target() &&
+         dc->Target()->Generation() != live.StampAtStart;
 }
 
 // What a DC given back means for the picture its window is known to show.
@@ -210,12 +220,8 @@ void FinishDC(HDC dc) {
   const WindowServices::TLiveDC live = *found;
   std::swap(*found, WS().LiveDCs.back());
   WS().LiveDCs.pop_back();
-  // The framebuffer's stamp tells whether anything at all was drawn while
-  // the DC was out; a DC that drew nothing leaves nothing to present. A
-  // framebuffer that went away with its window has nothing to tell.
-  const auto topData = WS().TopData.find(live.Top);
-  const bool ownFramebuffer = topData != WS().TopData.end() && topData->second.Framebuffer.get() == dc->Target();
-  const bool drew = ownFramebuffer && dc->Target()->Generation() != live.StampAtStart;
+  // A DC that drew nothing leaves nothing to present.
+  const bool drew = DrawnSince(live, dc);
   NoteDCDrawn(live, dc, drew);
   if (dc->SystemClip()) {
     TPaintCounts& counts = WS().Counts;
@@ -226,7 +232,7 @@ void FinishDC(HDC dc) {
     }
     if (drew) {
       // Often the whole window is waiting to be presented already.
-      TRegion& waitingRgn = topData->second.Dirty;
+      TRegion& waitingRgn = WS().TopData[live.Top].Dirty;
       const auto& dirty = waitingRgn.Rects();
       const auto waiting = [&dirty](const TRect& r) {
         return std::any_of(dirty.begin(), dirty.end(), [&r](const TRect& d) { return d.Contains(r); });
@@ -597,7 +603,6 @@ HDC BeginPaint(HWND window, TPaintStruct& ps) {
   ps.rcPaint = rgn.Bounds();
   PaintOf(w).InPaint = true;
   PaintOf(w).PaintingPicture = 0;
-  WS().FindLiveDC(dc)->Paint = true;
   if (erase) ps.fErase = SendMessage(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)) == 0;
   return dc;
 }
@@ -616,8 +621,7 @@ bool PaintShowsPicture(HDC dc, uint64_t stamp) {
     return other.Window == live->Window && other.Dc != dc;
   });
   const bool shown = stamp != 0 && paint.ShownPicture == stamp && paint.ShownLayout == WS().LayoutGeneration &&
-                     live->Layout == WS().LayoutGeneration && dc->Target()->Generation() == live->StampAtStart &&
-                     !otherOpen;
+                     live->Layout == WS().LayoutGeneration && !DrawnSince(*live, dc) && !otherOpen;
   if (shown) ++WS().Counts.PicturesKept;
   return shown;
 }
